@@ -1,0 +1,457 @@
+// Benchmarks of the formatting engine: every mask through the published by-reference API
+// (a new string per call) and through formatar_entrada_em (a reused buffer), the
+// cash-register typing of a long money value, the plain value of each mask, the validators,
+// and a hand-written CPF loop that the CPF paths are measured against.
+//
+//   bench_motor --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//
+// Every formatting benchmark reports "alocacoes", the heap allocations of one iteration. After
+// the run the CPF paths' CPU times are printed as multiples of the hand-written loop (medians
+// when repetitions were asked for), on stdout for the console format and on stderr otherwise.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iomanip>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "contagem_alocacoes.hpp"
+#include "formatting/enumeracoes.hpp"
+#include "formatting/formatacao.hpp"
+#include "formatting/formatar.hpp"
+#include "formatting/mascaras.hpp"
+#include "validation/comuns.hpp"
+
+namespace pjtCampoVivo::bench {
+
+namespace {
+
+// Heap allocations per iteration, counted from construction: build it after the warm-up
+// call, right before the timed loop, so that buffers sized once are not counted.
+class ContadorAlocacoes {
+  public:
+    ContadorAlocacoes() : inicio_(alocacoes_ate_agora()) {}
+
+    void relatar(benchmark::State& estado) const {
+        const auto feitas = static_cast<double>(alocacoes_ate_agora() - inicio_);
+        estado.counters["alocacoes"] =
+            benchmark::Counter(feitas, benchmark::Counter::kAvgIterations);
+    }
+
+  private:
+    std::uint64_t inicio_;
+};
+
+// A full field of each mask, as the box holds it when the user has typed up to MaxLength:
+// re-formatting it gives it back unchanged (main checks this before running). The CNPJ shape
+// is 18 characters, shorter than the 22 its field allows.
+constexpr std::array<std::u16string_view, 16> campos_cheios{
+    u"Avenida Paulista, 1578 - Bela Vista - SP",  // 0 Texto (40)
+    u"123.456.789.012.345,67",                    // 1 DinheiroTaxa, 2 places (22)
+    u"12.345.678.901.234.567",                    // 2 Numero (22)
+    u"25/12/2003",                                // 3 DdMmAaaa
+    u"23:59:58",                                  // 4 HhMmSs
+    u"23:59",                                     // 5 HhMm
+    u"05/09",                                     // 6 DdMm
+    u"07/2003",                                   // 7 MmAaaa
+    u"08",                                        // 8 Dia
+    u"06",                                        // 9 Mes
+    u"2003",                                      // 10 Ano
+    u"12.345-6789",                               // 11 Telefone
+    u"01.310-100",                                // 12 Cep
+    u"123.456.789-09",                            // 13 CNPF
+    u"12.345.678/0001-95",                        // 14 CNPJ
+    u"123.456.789.012.345-67",                    // 15 InscricaoEstadual
+};
+
+// The CPF as typed digits, the input of the hand-written reference loop.
+constexpr std::u16string_view cpf_digitos = u"12345678909";
+constexpr std::u16string_view cpf_exibido = u"123.456.789-09";
+
+// The cash register: 17 digits typed one by one into a money field with two places.
+constexpr std::u16string_view digitos_caixa = u"12345678901234567";
+constexpr std::u16string_view caixa_final = u"123.456.789.012.345,67";
+constexpr int16_t max_length_caixa = 22;
+constexpr int32_t casas_caixa = 2;
+
+ConfiguracaoMascara configuracao(int32_t mascara) {
+    return *configuracao_mascara(mascara);
+}
+
+// "13_CNPF": the mask number and the first word of its published name.
+std::string nome_mascara(int32_t mascara) {
+    const std::string_view publicado = *enumeracao_publicada("eMascara")->nome_de(mascara);
+    return std::to_string(mascara) + "_" + std::string(publicado.substr(0, publicado.find(' ')));
+}
+
+// --- FormatarTextoEntrada -----------------------------------------------------------------
+
+// The published API, called as the control calls it: a fresh copy of the box's text in
+// Texto (the call writes its digits back), the mask's MaxLength and places, ENegativo at 0.
+void entrada_publicada(benchmark::State& estado, std::u16string_view campo, int32_t mascara,
+                       int32_t entrada_de) {
+    const ConfiguracaoMascara config = configuracao(mascara);
+    Formatar formatar;
+    std::u16string texto;
+    int32_t m = mascara;
+    int16_t max_length = config.max_length;
+    int32_t casas = config.casas_decimais;
+    int32_t negativo = 0;
+    int32_t de = entrada_de;
+    const auto formatar_campo = [&] {
+        texto.assign(campo);
+        negativo = 0;
+        return formatar.FormatarTextoEntrada(texto, m, max_length, casas, negativo, de);
+    };
+    benchmark::DoNotOptimize(formatar_campo());
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        std::u16string exibido = formatar_campo();
+        benchmark::DoNotOptimize(exibido);
+    }
+    contador.relatar(estado);
+}
+
+// The value-returning layer writing into one display buffer that lives across calls.
+void entrada_reusada(benchmark::State& estado, std::u16string_view campo, int32_t mascara,
+                     int32_t entrada_de) {
+    const ConfiguracaoMascara config = configuracao(mascara);
+    std::u16string exibido;
+    const auto formatar_campo = [&] {
+        return formatar_entrada_em(campo, mascara, config.max_length, config.casas_decimais,
+                                   entrada_de, exibido);
+    };
+    benchmark::DoNotOptimize(formatar_campo());
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        SinaisFormatacao sinais = formatar_campo();
+        benchmark::DoNotOptimize(sinais);
+        benchmark::DoNotOptimize(exibido);
+    }
+    contador.relatar(estado);
+}
+
+// --- The cash register ----------------------------------------------------------------------
+
+// One iteration is one keystroke: the next digit is appended to the display text and the
+// whole text re-formatted, as the control's Change handler does. After the 17th digit the
+// field is emptied and the sequence starts again, so the time is the mean per keystroke.
+void caixa_publicada(benchmark::State& estado) {
+    Formatar formatar;
+    std::u16string exibido;
+    std::u16string texto;
+    std::size_t tecla = 0;
+    int32_t mascara = valor(eMascara::DinheiroTaxa);
+    int16_t max_length = max_length_caixa;
+    int32_t casas = casas_caixa;
+    int32_t negativo = 0;
+    int32_t entrada = valor(eEntradaDe::eeteclado);
+    const auto teclar = [&] {
+        if (tecla == digitos_caixa.size()) {
+            exibido.clear();
+            tecla = 0;
+        }
+        texto.assign(exibido);
+        texto.push_back(digitos_caixa[tecla++]);
+        negativo = 0;
+        exibido =
+            formatar.FormatarTextoEntrada(texto, mascara, max_length, casas, negativo, entrada);
+    };
+    for (std::size_t i = 0; i < digitos_caixa.size(); ++i) teclar();
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        teclar();
+        benchmark::DoNotOptimize(exibido);
+    }
+    contador.relatar(estado);
+}
+
+void caixa_reusada(benchmark::State& estado) {
+    std::u16string exibido;
+    std::u16string texto;
+    std::size_t tecla = 0;
+    const auto teclar = [&] {
+        if (tecla == digitos_caixa.size()) {
+            exibido.clear();
+            tecla = 0;
+        }
+        texto.assign(exibido);
+        texto.push_back(digitos_caixa[tecla++]);
+        return formatar_entrada_em(texto, valor(eMascara::DinheiroTaxa), max_length_caixa,
+                                   casas_caixa, valor(eEntradaDe::eeteclado), exibido);
+    };
+    for (std::size_t i = 0; i < digitos_caixa.size(); ++i) teclar();
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        SinaisFormatacao sinais = teclar();
+        benchmark::DoNotOptimize(sinais);
+        benchmark::DoNotOptimize(exibido);
+    }
+    contador.relatar(estado);
+}
+
+// --- FormatarTextoSaida ---------------------------------------------------------------------
+
+// The plain value of the mask's example display text ("1.234,56", "25/12/2003", ...).
+void saida_publicada(benchmark::State& estado, int32_t mascara) {
+    const ConfiguracaoMascara config = configuracao(mascara);
+    Formatar formatar;
+    std::u16string texto;
+    int32_t m = mascara;
+    int32_t casas = config.casas_decimais;
+    const auto formatar_campo = [&] {
+        texto.assign(config.exemplo);  // mask 1 writes its digits back
+        return formatar.FormatarTextoSaida(texto, m, casas);
+    };
+    benchmark::DoNotOptimize(formatar_campo());
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        std::u16string valor_plano = formatar_campo();
+        benchmark::DoNotOptimize(valor_plano);
+    }
+    contador.relatar(estado);
+}
+
+// --- Validators -----------------------------------------------------------------------------
+
+void cpf_valido(benchmark::State& estado) {
+    std::u16string_view cpf = cpf_digitos;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(cpf);
+        bool valido = Comuns::CPFValido(cpf);
+        benchmark::DoNotOptimize(valido);
+    }
+}
+
+void cnpj_valido(benchmark::State& estado) {
+    std::u16string_view cnpj = u"12345678000195";
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(cnpj);
+        bool valido = Comuns::CNPJValido(cnpj);
+        benchmark::DoNotOptimize(valido);
+    }
+}
+
+// The longest text the extraction accepts: 32,767 units of CPFs with separators, blanks and a
+// minus sign that mask 1 notes.
+void extrair_digitos(benchmark::State& estado) {
+    std::u16string texto;
+    while (texto.size() < 32767) texto.append(u"123.456.789-09 ");
+    texto.resize(32767);
+    int32_t negativo = 0;
+    benchmark::DoNotOptimize(
+        Comuns::ExtrairDigitos(texto, valor(eMascara::DinheiroTaxa), negativo));
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        std::u16string digitos =
+            Comuns::ExtrairDigitos(texto, valor(eMascara::DinheiroTaxa), negativo);
+        benchmark::DoNotOptimize(digitos);
+    }
+    contador.relatar(estado);
+    estado.SetBytesProcessed(estado.iterations() *
+                             static_cast<int64_t>(texto.size() * sizeof(char16_t)));
+}
+
+// --- The reference --------------------------------------------------------------------------
+
+// What shaping a CPF costs at the least: 11 digits copied into "ddd.ddd.ddd-dd" in a buffer
+// allocated once, with nothing checked.
+void referencia_cpf(benchmark::State& estado) {
+    static constexpr std::u16string_view forma = u"ddd.ddd.ddd-dd";
+    std::array<char16_t, 11> digitos{};
+    std::copy(cpf_digitos.begin(), cpf_digitos.end(), digitos.begin());
+    std::array<char16_t, forma.size()> cpf{};
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(digitos);
+        std::size_t d = 0;
+        for (std::size_t i = 0; i < forma.size(); ++i) {
+            cpf[i] = forma[i] == u'd' ? digitos[d++] : forma[i];
+        }
+        benchmark::DoNotOptimize(cpf);
+    }
+    contador.relatar(estado);
+}
+
+constexpr const char* nome_referencia = "Referencia/CPF_laco_manual";
+
+// The CPF paths compared with the reference, in the order they are printed.
+const std::vector<std::string>& caminhos_cpf() {
+    static const std::vector<std::string> nomes{
+        "FormatarTextoEntrada/Formatar/13_CNPF",
+        "FormatarTextoEntrada/formatar_entrada_em/13_CNPF",
+        "FormatarTextoEntrada/Formatar/13_CNPF_digitos",
+        "FormatarTextoEntrada/formatar_entrada_em/13_CNPF_digitos",
+    };
+    return nomes;
+}
+
+void registrar() {
+    benchmark::RegisterBenchmark(nome_referencia, referencia_cpf);
+    for (int32_t m = 0; m < static_cast<int32_t>(campos_cheios.size()); ++m) {
+        const auto campo = campos_cheios[static_cast<std::size_t>(m)];
+        const int32_t teclado = valor(eEntradaDe::eeteclado);
+        benchmark::RegisterBenchmark(
+            ("FormatarTextoEntrada/Formatar/" + nome_mascara(m)).c_str(),
+            [=](benchmark::State& e) { entrada_publicada(e, campo, m, teclado); });
+        benchmark::RegisterBenchmark(
+            ("FormatarTextoEntrada/formatar_entrada_em/" + nome_mascara(m)).c_str(),
+            [=](benchmark::State& e) { entrada_reusada(e, campo, m, teclado); });
+    }
+    // The CPF from its bare digits: the same input as the reference loop.
+    const int32_t cnpf = valor(eMascara::CNPF);
+    const int32_t teclado = valor(eEntradaDe::eeteclado);
+    benchmark::RegisterBenchmark(caminhos_cpf()[2].c_str(), [=](benchmark::State& e) {
+        entrada_publicada(e, cpf_digitos, cnpf, teclado);
+    });
+    benchmark::RegisterBenchmark(caminhos_cpf()[3].c_str(), [=](benchmark::State& e) {
+        entrada_reusada(e, cpf_digitos, cnpf, teclado);
+    });
+
+    benchmark::RegisterBenchmark("CaixaRegistradora17/Formatar/por_tecla", caixa_publicada);
+    benchmark::RegisterBenchmark("CaixaRegistradora17/formatar_entrada_em/por_tecla",
+                                 caixa_reusada);
+
+    for (int32_t m = 0; m < static_cast<int32_t>(campos_cheios.size()); ++m) {
+        benchmark::RegisterBenchmark(("FormatarTextoSaida/Formatar/" + nome_mascara(m)).c_str(),
+                                     [=](benchmark::State& e) { saida_publicada(e, m); });
+    }
+
+    benchmark::RegisterBenchmark("Comuns/CPFValido", cpf_valido);
+    benchmark::RegisterBenchmark("Comuns/CNPJValido", cnpj_valido);
+    benchmark::RegisterBenchmark("Comuns/ExtrairDigitos/32767", extrair_digitos)
+        ->Unit(benchmark::kMicrosecond);
+}
+
+// The inputs must be what they claim: a full field formats to itself, the typed CPF to its
+// shape, and 17 keystrokes to the full money field. A benchmark of the wrong input would
+// measure something else without saying so.
+bool entradas_conferem() {
+    bool ok = true;
+    const auto conferir = [&](std::u16string_view obtido, std::u16string_view esperado,
+                              const std::string& caso) {
+        if (obtido == esperado) return;
+        std::cerr << "bench_motor: input check failed: " << caso << "\n";
+        ok = false;
+    };
+    for (int32_t m = 0; m < static_cast<int32_t>(campos_cheios.size()); ++m) {
+        const auto campo = campos_cheios[static_cast<std::size_t>(m)];
+        const ConfiguracaoMascara config = configuracao(m);
+        if (campo.size() > static_cast<std::size_t>(config.max_length)) {
+            std::cerr << "bench_motor: the full field of " << nome_mascara(m)
+                      << " exceeds MaxLength\n";
+            ok = false;
+        }
+        std::u16string exibido;
+        formatar_entrada_em(campo, m, config.max_length, config.casas_decimais, 0, exibido);
+        conferir(exibido, campo, "full field of " + nome_mascara(m));
+    }
+    std::u16string exibido;
+    formatar_entrada_em(cpf_digitos, valor(eMascara::CNPF), configuracao(13).max_length, 0, 0,
+                        exibido);
+    conferir(exibido, cpf_exibido, "CPF from its digits");
+
+    std::u16string texto;
+    exibido.clear();
+    for (const char16_t digito : digitos_caixa) {
+        texto.assign(exibido);
+        texto.push_back(digito);
+        formatar_entrada_em(texto, valor(eMascara::DinheiroTaxa), max_length_caixa, casas_caixa, 0,
+                            exibido);
+    }
+    conferir(exibido, caixa_final, "cash register after 17 digits");
+    return ok;
+}
+
+// Passes everything to the display reporter chosen by --benchmark_format, keeping each
+// benchmark's CPU time (the median aggregate when there is one, else the median of the
+// runs), and prints the CPF paths' ratios to the reference loop at the end.
+class RelatorComRazoes : public benchmark::BenchmarkReporter {
+  public:
+    explicit RelatorComRazoes(benchmark::BenchmarkReporter* exibicao) : exibicao_(exibicao) {}
+
+    bool ReportContext(const Context& contexto) override {
+        return exibicao_->ReportContext(contexto);
+    }
+
+    void ReportRuns(const std::vector<Run>& execucoes) override {
+        for (const Run& r : execucoes) anotar(r);
+        exibicao_->ReportRuns(execucoes);
+    }
+
+    void Finalize() override {
+        exibicao_->Finalize();
+        imprimir_razoes();
+    }
+
+  private:
+    struct Tempos {
+        std::optional<double> mediana;
+        std::vector<double> execucoes;
+    };
+
+    void anotar(const Run& r) {
+        if (r.error_occurred) return;
+        const double segundos =
+            r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+        Tempos& t = tempos_[r.run_name.function_name];
+        if (r.run_type == Run::RT_Aggregate) {
+            if (r.aggregate_name == "median") t.mediana = segundos;
+        } else {
+            t.execucoes.push_back(segundos);
+        }
+    }
+
+    std::optional<double> tempo(const std::string& nome) const {
+        const auto it = tempos_.find(nome);
+        if (it == tempos_.end()) return std::nullopt;
+        if (it->second.mediana) return it->second.mediana;
+        std::vector<double> v = it->second.execucoes;
+        if (v.empty()) return std::nullopt;
+        std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+        return v[v.size() / 2];
+    }
+
+    void imprimir_razoes() const {
+        const auto referencia = tempo(nome_referencia);
+        if (!referencia || *referencia <= 0) return;
+        const bool console = dynamic_cast<benchmark::ConsoleReporter*>(exibicao_) != nullptr;
+        std::ostream& saida = console ? exibicao_->GetOutputStream() : exibicao_->GetErrorStream();
+        saida << "\nCPF paths against " << nome_referencia << " (CPU time, median):\n";
+        const auto linha = [&](const std::string& nome, double segundos) {
+            saida << "  " << std::left << std::setw(58) << nome << std::right << std::fixed
+                  << std::setprecision(2) << std::setw(9) << segundos * 1e9 << " ns "
+                  << std::setw(7) << std::setprecision(1) << segundos / *referencia << "x\n";
+        };
+        linha(nome_referencia, *referencia);
+        for (const std::string& nome : caminhos_cpf()) {
+            if (const auto t = tempo(nome)) linha(nome, *t);
+        }
+    }
+
+    benchmark::BenchmarkReporter* exibicao_;  // owned by the benchmark library
+    std::map<std::string, Tempos> tempos_;
+};
+
+}  // namespace
+
+}  // namespace pjtCampoVivo::bench
+
+int main(int argc, char** argv) {
+    using namespace pjtCampoVivo::bench;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (!entradas_conferem()) return 1;
+    registrar();
+    RelatorComRazoes relator(benchmark::CreateDefaultDisplayReporter());
+    benchmark::RunSpecifiedBenchmarks(&relator);
+    benchmark::Shutdown();
+    return 0;
+}

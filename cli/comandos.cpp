@@ -1,0 +1,135 @@
+#include "cli/comandos.hpp"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string_view>
+
+#include "cli/erro_cli.hpp"
+#include "cli/json_saida.hpp"
+#include "cli/linhas.hpp"
+#include "cli/utf8.hpp"
+#include "cli/verificacao.hpp"
+#include "formatting/enumeracoes.hpp"
+#include "formatting/formatacao.hpp"
+#include "formatting/mascaras.hpp"
+#include "validation/erro.hpp"
+
+namespace pjtCampoVivo::cli {
+
+namespace {
+
+// Runs tratar on each value as UTF-16: the arguments when there are any, otherwise each
+// line of standard input, read as it comes. A failure names the value it came from.
+template <typename Tratar>
+void para_cada_valor(const std::vector<std::string>& textos, Tratar&& tratar) {
+    std::u16string texto;
+    auto tratar_em = [&](std::string_view utf8, const char* origem, std::size_t numero) {
+        try {
+            utf8_para_utf16(utf8, texto);
+            tratar(std::u16string_view(texto));
+        } catch (const Utf8Invalido& e) {
+            throw ErroCli(origem + std::to_string(numero) + ": " + e.what());
+        } catch (const Erro& e) {
+            throw ErroCli(origem + std::to_string(numero) + ": " + std::string(e.descricao()) +
+                          " (error " + std::to_string(e.numero()) + ")");
+        }
+    };
+    if (!textos.empty()) {
+        for (std::size_t i = 0; i < textos.size(); ++i) tratar_em(textos[i], "value ", i + 1);
+        return;
+    }
+    LeitorLinhas entrada(STDIN_FILENO);
+    std::string linha;
+    while (entrada.proxima(linha)) tratar_em(linha, "line ", entrada.numero());
+}
+
+}  // namespace
+
+int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& textos) {
+    std::u16string exibido;
+    std::string linha;
+    para_cada_valor(textos, [&](std::u16string_view texto) {
+        const SinaisFormatacao sinais = formatar_entrada_em(
+            texto, o.mascara, o.max_length, o.casas_decimais, o.movido ? 1 : 0, exibido);
+        linha.clear();
+        if (o.json) {
+            EscritorJson j(linha);
+            j.abrir_objeto();
+            j.chave("entrada").texto(texto);
+            j.chave("texto").texto(exibido);
+            j.chave("negativo").booleano(sinais.negativo);
+            j.chave("separadorInserido").booleano(sinais.separador_inserido);
+            j.fechar_objeto();
+        } else {
+            anexar_utf16_como_utf8(exibido, linha);
+        }
+        escrever_linha(linha);
+    });
+    return status_sucesso;
+}
+
+int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) {
+    std::string linha;
+    para_cada_valor(textos, [&](std::u16string_view texto) {
+        std::u16string valor =
+            formatar_saida(texto, static_cast<eMascara>(o.mascara), o.casas_decimais);
+        if (o.ponto) valor = com_ponto_decimal(std::move(valor));
+        linha.clear();
+        if (o.json) {
+            EscritorJson j(linha);
+            j.abrir_objeto();
+            j.chave("entrada").texto(texto);
+            j.chave("valor").texto(valor);
+            j.fechar_objeto();
+        } else {
+            anexar_utf16_como_utf8(valor, linha);
+        }
+        escrever_linha(linha);
+    });
+    return status_sucesso;
+}
+
+int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& textos) {
+    const VerificacaoSaida* verificacao = verificacao_de(o.mascara);
+    if (!verificacao) {
+        throw ErroCli("mask " + std::to_string(o.mascara) +
+                      " is not checked on leaving a field (only 3, 6, 7, 8, 9, 10, 13 and 14 are)");
+    }
+    bool todos_validos = true;
+    std::string linha;
+    para_cada_valor(textos, [&](std::u16string_view texto) {
+        // An empty field is always accepted.
+        const bool valido = texto.empty() || verificacao->valido(texto);
+        todos_validos = todos_validos && valido;
+        linha.clear();
+        if (o.json) {
+            EscritorJson j(linha);
+            j.abrir_objeto().chave("entrada").texto(texto).chave("valido").booleano(valido);
+            j.chave("mensagem");
+            valido ? j.nulo() : j.texto(utf8_para_utf16(verificacao->mensagem));
+            j.chave("titulo");
+            valido ? j.nulo() : j.texto(utf8_para_utf16(verificacao->titulo));
+            j.fechar_objeto();
+        } else {
+            linha = valido ? std::string_view("ok") : verificacao->mensagem;
+        }
+        escrever_linha(linha);
+    });
+    return todos_validos ? status_sucesso : status_invalido;
+}
+
+int comando_mascaras() {
+    const EnumeracaoPublicada& mascaras = *enumeracao_publicada("eMascara");
+    std::printf("%-4s  %-28s  %-9s  %s\n", "MASK", "NAME", "MAXLENGTH", "EXAMPLE");
+    for (const auto& membro : mascaras.membros) {
+        const auto config = configuracao_mascara(membro.valor);
+        const std::string nome(membro.nome);
+        std::printf("%4d  %-28s  %9d  %s\n", membro.valor, nome.c_str(),
+                    config ? config->max_length : 0,
+                    config ? utf16_para_utf8(config->exemplo).c_str() : "");
+    }
+    return status_sucesso;
+}
+
+}  // namespace pjtCampoVivo::cli

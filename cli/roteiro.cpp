@@ -1,0 +1,145 @@
+#include "cli/roteiro.hpp"
+
+#include <array>
+#include <string_view>
+
+#include "cli/erro_cli.hpp"
+#include "cli/json_leitura.hpp"
+#include "cli/json_saida.hpp"
+#include "cli/linhas.hpp"
+#include "cli/roteiro_operacoes.hpp"
+#include "cli/utf8.hpp"
+
+namespace pjtCampoVivo::cli {
+
+namespace {
+
+// Operations of the control, known by name but not run by this version of the tool.
+void operacao_indisponivel(const ValorJson& linha, Sessao&, ResultadoLinha&) {
+    throw ErroCli("operation \"" + utf16_para_utf8(linha.objeto.front().first) +
+                  "\" is not available yet (only \"chamar\" is)");
+}
+
+struct EntradaOperacao {
+    std::u16string_view nome;
+    Operacao executar;
+};
+
+constexpr std::array<EntradaOperacao, 17> operacoes{{
+    {u"chamar", operacao_chamar},
+    {u"novo", operacao_indisponivel},
+    {u"set", operacao_indisponivel},
+    {u"get", operacao_indisponivel},
+    {u"metodo", operacao_indisponivel},
+    {u"modo", operacao_indisponivel},
+    {u"redimensionar", operacao_indisponivel},
+    {u"hospede", operacao_indisponivel},
+    {u"teclar", operacao_indisponivel},
+    {u"tecla", operacao_indisponivel},
+    {u"selecionar", operacao_indisponivel},
+    {u"colar", operacao_indisponivel},
+    {u"focar", operacao_indisponivel},
+    {u"sair", operacao_indisponivel},
+    {u"clicar", operacao_indisponivel},
+    {u"abrir", operacao_indisponivel},
+    {u"duplo", operacao_indisponivel},
+}};
+
+// Blank lines and comments produce no output.
+bool ignorada(std::string_view linha) {
+    const std::size_t primeiro = linha.find_first_not_of(" \t\r\n");
+    return primeiro == std::string_view::npos || linha[primeiro] == '#';
+}
+
+Operacao operacao_de(const ValorJson& linha) {
+    if (linha.tipo != ValorJson::Tipo::Objeto) {
+        throw ErroCli("not a JSON object (found " + std::string(nome_tipo_json(linha.tipo)) + ")");
+    }
+    if (linha.objeto.empty()) throw ErroCli("the object names no operation");
+    const std::u16string& nome = linha.objeto.front().first;
+    for (const auto& op : operacoes) {
+        if (op.nome == nome) return op.executar;
+    }
+    throw ErroCli("unknown operation \"" + utf16_para_utf8(nome) + "\"");
+}
+
+void escrever_textos(EscritorJson& j, const std::vector<std::u16string>& textos) {
+    j.abrir_lista();
+    for (const auto& t : textos) j.texto(t);
+    j.fechar_lista();
+}
+
+void escrever_erro(EscritorJson& j, const std::optional<Erro>& erro) {
+    if (!erro) {
+        j.nulo();
+        return;
+    }
+    j.abrir_objeto();
+    j.chave("numero").numero(erro->numero());
+    j.chave("tipo").texto(utf8_para_utf16(nome_tipo_erro(erro->tipo())));
+    j.chave("descricao").texto(utf8_para_utf16(erro->descricao()));
+    j.fechar_objeto();
+}
+
+void escrever_mensagens(EscritorJson& j, const std::vector<MensagemMostrada>& mensagens) {
+    j.abrir_lista();
+    for (const auto& m : mensagens) {
+        j.abrir_objeto();
+        j.chave("prompt").texto(m.prompt);
+        j.chave("codigo").numero(m.codigo);
+        j.chave("titulo").texto(m.titulo);
+        j.fechar_objeto();
+    }
+    j.fechar_lista();
+}
+
+void escrever_resultado(std::size_t numero_linha, const ResultadoLinha& r, std::string& saida) {
+    EscritorJson j(saida);
+    j.abrir_objeto();
+    j.chave("linha").numero(static_cast<int64_t>(numero_linha));
+    escrever_textos(j.chave("eventos"), r.eventos);
+    escrever_textos(j.chave("avisos"), r.avisos);
+    escrever_mensagens(j.chave("mensagens"), r.mensagens);
+    escrever_textos(j.chave("injetadas"), r.injetadas);
+    j.chave("valor").bruto(r.valor);
+    escrever_erro(j.chave("erro"), r.erro);
+    if (!r.complemento.empty()) {
+        saida.push_back(',');
+        saida += r.complemento;
+    }
+    j.fechar_objeto();
+}
+
+// Runs one line that is valid UTF-8 and not blank or a comment; a line that cannot run
+// throws.
+void executar_linha(std::string_view texto, std::size_t numero, Sessao& sessao,
+                    std::string& saida) {
+    const ValorJson linha = ler_json(texto);
+    const Operacao operacao = operacao_de(linha);
+    ResultadoLinha resultado;
+    operacao(linha, sessao, resultado);
+    saida.clear();
+    escrever_resultado(numero, resultado, saida);
+}
+
+}  // namespace
+
+int executar_roteiro(const std::string& caminho) {
+    LeitorLinhas entrada(abrir_entrada(caminho));
+    Sessao sessao;
+    std::string texto;
+    std::string saida;
+    while (entrada.proxima(texto)) {
+        try {
+            validar_utf8(texto);
+            if (ignorada(texto)) continue;
+            executar_linha(texto, entrada.numero(), sessao, saida);
+        } catch (const std::exception& e) {
+            throw ErroCli("line " + std::to_string(entrada.numero()) + ": " + e.what());
+        }
+        escrever_linha(saida);
+    }
+    return status_sucesso;
+}
+
+}  // namespace pjtCampoVivo::cli

@@ -1,0 +1,14 @@
+// campovivo roteiro: replays a session script (JSON Lines) and prints, for each line run,
+// one JSON object with what the engine did.
+#pragma once
+
+#include <string>
+
+namespace pjtCampoVivo::cli {
+
+// Runs the script in the file at caminho ("-" for standard input). Returns 0 when every
+// line ran; a line that cannot run throws ErroCli naming it, after the earlier lines'
+// results were written.
+int executar_roteiro(const std::string& caminho);
+
+}  // namespace pjtCampoVivo::cli

@@ -1,0 +1,23 @@
+// What choosing a mask implies for a field: the length limit, decimal places and alignment
+// that the control sets for it, and an example of a finished value. Shared by the control's
+// Mascara property and by tools that format values the way a field would.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace pjtCampoVivo {
+
+struct ConfiguracaoMascara {
+    int32_t mascara;              // eMascara value
+    int16_t max_length;           // MaxLength the field gets: 40 for free text, 10 for dates, ...
+    int32_t casas_decimais;       // QuantidadeCasasDecimais: 2 for money, 0 otherwise
+    int32_t alinhamento;          // eAlinhamento: right for the numeric masks
+    std::u16string_view exemplo;  // a finished display value, "25/12/2003"
+};
+
+// The settings of masks 0 to 15; nullopt for any other value.
+std::optional<ConfiguracaoMascara> configuracao_mascara(int32_t mascara) noexcept;
+
+}  // namespace pjtCampoVivo

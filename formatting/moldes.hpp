@@ -1,0 +1,33 @@
+// The mask routines proper, shared by Formatar (by-reference, published) and by the
+// value-returning layer. Each one takes the field's text in `texto`, reduces it in place to
+// what the published routine writes back (its digit string), and writes the display text
+// into `saida`, reusing its capacity. They raise SeparadorInserido as the published routines
+// do. Not for callers outside the engine.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pjtCampoVivo::detail {
+
+enum class MoldeDataHora { DdMmAaaa, HhMmSs, HhMm, DdMm, MmAaaa };
+enum class MoldeDocumento { Telefone, Cep, CNPF, InscricaoEstadual };
+
+void dinheiro_taxa(std::u16string& texto, int32_t mascara, int32_t casas_decimais,
+                   int32_t& negativo, std::u16string& saida);
+void numero(std::u16string& texto, int32_t mascara, int32_t& negativo, std::u16string& saida);
+void data_hora(std::u16string& texto, MoldeDataHora molde, std::u16string& saida);
+void documento(std::u16string& texto, MoldeDocumento molde, std::u16string& saida);
+void cnpj(std::u16string& texto, std::u16string& saida);
+
+// The dispatcher: cuts texto to max_length (0 or less becomes 50) and shapes it by mascara.
+void formatar_entrada(std::u16string& texto, int32_t mascara, int16_t& max_length,
+                      int32_t casas_decimais, int32_t& negativo, int32_t entrada,
+                      std::u16string& saida);
+
+// Display text back to plain value; mask 1 reduces texto to its digit string.
+void formatar_saida(std::u16string& texto, int32_t mascara, int32_t casas_decimais,
+                    std::u16string& saida);
+
+}  // namespace pjtCampoVivo::detail

@@ -1,0 +1,13 @@
+// The per-thread flag that the mask routines raise when the text they rebuilt gained
+// separators. The control skips its own re-formatting while it is 1 (writing the shaped text
+// back into a box would otherwise re-enter the formatter), moves the caret past the new
+// separator, and sets it back to 0. No routine of the engine ever resets it.
+#pragma once
+
+#include <cstdint>
+
+namespace pjtCampoVivo {
+
+inline thread_local int32_t SeparadorInserido = 0;
+
+}  // namespace pjtCampoVivo

@@ -1,0 +1,246 @@
+#!/usr/bin/env bash
+# Command-line cases of campovivo. Each row runs the tool once and checks its standard
+# output and exit status exactly; error rows also check the one-line message on stderr.
+#
+#   casos.sh CAMPOVIVO GROUP
+set -u
+campovivo=$1
+grupo=$2
+
+falhas=0
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# caso NAME STATUS OUTPUT [--entrada STDIN] [--erro FRAGMENT] [--sh] -- ARGS...
+# Runs campovivo ARGS, or with --sh the shell command ARGS (campovivo in $CAMPOVIVO).
+# OUTPUT is the exact standard output without its final newline ("" for none).
+caso() {
+    local nome=$1 status_esperado=$2 esperado=$3
+    shift 3
+    local entrada="" fragmento="" programa=("$campovivo")
+    while [[ $1 != "--" ]]; do
+        case $1 in
+            --entrada) entrada=$2 && shift ;;
+            --erro) fragmento=$2 && shift ;;
+            --sh) programa=(bash -c) ;;
+        esac
+        shift
+    done
+    shift
+    printf '%s' "$entrada" | CAMPOVIVO=$campovivo "${programa[@]}" "$@" >"$tmp/saida" 2>"$tmp/erro"
+    local status=$?
+    local motivo=""
+    if [[ $status -ne $status_esperado ]]; then
+        motivo="status $status, expected $status_esperado"
+    elif ! diff -u <([[ -n $esperado ]] && printf '%s\n' "$esperado") "$tmp/saida" >"$tmp/diff"; then
+        motivo="standard output differs:$(printf '\n')$(cat "$tmp/diff")"
+    elif [[ $status -eq 2 ]] && ! verificar_erro "$fragmento"; then
+        motivo="stderr: $(cat "$tmp/erro")"
+    elif [[ $status -ne 2 && -s $tmp/erro ]]; then
+        motivo="unexpected stderr: $(cat "$tmp/erro")"
+    fi
+    if [[ -n $motivo ]]; then
+        echo "FAIL $nome: $motivo"
+        falhas=$((falhas + 1))
+    fi
+}
+
+# An error is one line, "campovivo: ...", that names what went wrong.
+verificar_erro() {
+    [[ $(wc -l <"$tmp/erro") -eq 1 ]] && grep -q '^campovivo: ' "$tmp/erro" &&
+        grep -qF -- "$1" "$tmp/erro"
+}
+
+grupo_formatar() {
+    caso money-default-places 0 '12,34' -- formatar --mascara 1 1234
+    caso money-negative 0 '-0,05' -- formatar --mascara DinheiroTaxa -5
+    caso money-no-places 0 '1.234,' -- formatar -m 1 --casas 0 1234
+    caso money-empty 0 '0,00' -- formatar -m 1 ''
+    caso full-name 0 '31/12/2003' -- formatar -m 'DdMmAaaa dd/mm/aaaa' 31122003
+    caso name-any-case 0 '12/34/5678' -- formatar -m dDmMaAaA 123456789
+    caso cut-before-shaping 0 '12/34/5' -- formatar -m 3 --max 5 12345678
+    caso cut-after-shaping 0 '67.890.123.456.789.012' -- \
+        formatar -m 2 12345678901234567890123
+    caso text-default-max 0 '0123456789012345678901234567890123456789' -- \
+        formatar -m 0 0123456789012345678901234567890123456789abc
+    caso max-zero-is-50 0 '01234567890123456789012345678901234567890123456789' -- \
+        formatar -m 0 --max 0 0123456789012345678901234567890123456789012345678901234
+    caso cpf-typed 0 '1-23' -- formatar -m CNPF 123
+    caso cpf-moved 0 '000.000.001-23' -- formatar -m 13 --movido 123
+    caso cnpj-moved 0 '00.000.000/0001-23' -- formatar -m cnpj --movido 123
+    caso several-values 0 $'31/12\n05/09' -- formatar -m 6 3112 0509
+    caso values-after-dashes 0 $'12,34\n-0,00' -- formatar -m 1 1234 -- -abc
+    caso accents 0 'ação' -- formatar -m 0 ação
+    caso json 0 '{"entrada":"-1234","texto":"-12,34","negativo":true,"separadorInserido":true}' -- \
+        formatar -m 1 --json -- -1234
+    caso json-plain 0 '{"entrada":"1","texto":"1","negativo":false,"separadorInserido":false}' -- \
+        formatar -m 3 --json 1
+    caso json-escapes 0 '{"entrada":"a\"b\\c","texto":"a\"b\\c","negativo":false,"separadorInserido":false}' -- \
+        formatar -m 0 --json 'a"b\c'
+    # Cutting inside a pair leaves a lone surrogate: JSON keeps it, plain text cannot.
+    caso lone-surrogate-json 0 '{"entrada":"😀","texto":"\ud83d","negativo":false,"separadorInserido":false}' -- \
+        formatar -m 0 --max 1 --json 😀
+    caso lone-surrogate-plain 0 $'\xef\xbf\xbd' -- formatar -m 0 --max 1 😀
+}
+
+grupo_saida() {
+    caso money 0 '1234,56' -- saida -m 1 1.234,56
+    caso money-point 0 '1234.56' -- saida -m 1 --ponto 1.234,56
+    caso money-point-empty 0 '0' -- saida -m 1 --ponto ''
+    caso money-empty 0 $'\n1' -- saida -m 1 '' 1,00
+    caso negative-zero 0 '-0' -- saida -m 1 -- -0,00
+    caso exponent 0 '1E-05' -- saida -m 1 --casas 5 0,00001
+    caso exponent-point 0 '1.2E-05' -- saida -m 1 --casas 6 --ponto 0,000012
+    caso fraction-only 0 $'0\n0,05' -- saida -m 1 , 5
+    caso number 0 '-1234' -- saida -m Numero -- -1.234
+    caso cpf-leading-zero 0 '1234567890' -- saida -m 13 012.345.678-90
+    caso date-unchanged 0 '31/12/2003' -- saida -m 3 31/12/2003
+    caso month 0 '5' -- saida -m mes 05
+    caso text-unchanged 0 'a.b-c' -- saida -m 0 a.b-c
+    caso json 0 '{"entrada":"1.234,56","valor":"1234,56"}' -- saida -m 1 --json 1.234,56
+}
+
+readonly msg_data='A data esta preenchida incorretamente, faça como no exemplo: 25/12/2003'
+readonly msg_dia_mes='O dia/mês estão preenchidos incorretamente, faça como no exemplo: 05/09 (dia cinco do mês nove)'
+readonly msg_mes_ano='O mês/ano estão preenchidos incorretamente, faça como no exemplo: 07/2003 (mês de 2003)'
+readonly msg_dia='O dia esta preenchido incorretamente, faça como no exemplo: 08 (dia oito)'
+readonly msg_mes='O mês esta preenchido incorretamente, faça como no exemplo: 06 (mês seis)'
+readonly msg_ano='O ano esta preenchido incorretamente, faça como no exemplo: 2003 (ano de 2003)'
+
+grupo_validar() {
+    caso date-ok 0 'ok' -- validar -m 3 25/12/2003
+    caso date-bad 1 "$msg_data" -- validar -m 3 32/01/2003
+    caso leap-day 1 $'ok\n'"$msg_data" -- validar -m 3 29/02/2004 29/02/2003
+    caso empty-is-valid 0 'ok' -- validar -m 3 ''
+    caso space-is-not-empty 1 "$msg_data" -- validar -m 3 ' '
+    caso day-month 1 $'ok\n'"$msg_dia_mes" -- validar -m 6 29/02 30/02
+    caso month-year 1 "$msg_mes_ano" -- validar -m 7 13/2003
+    caso day 1 $'ok\n'"$msg_dia" -- validar -m 8 08 8
+    caso month 1 "$msg_mes" -- validar -m 9 13
+    caso year 1 $'ok\n'"$msg_ano" -- validar -m 10 0001 0000
+    caso cpf 1 $'ok\nO CPF esta preenchido incorretamente.' -- \
+        validar -m 13 123.456.789-09 123.456.789-08
+    caso cnpj 1 $'ok\nO CGC esta preenchido incorretamente.' -- \
+        validar -m 14 12.345.678/0001-95 12.345.678/0001-94
+    # Only digits count: a blank CNPJ reads as fourteen zeros, a blank CPF is too short.
+    caso blank-cnpj 0 'ok' -- validar -m 14 ' '
+    caso blank-cpf 1 'O CPF esta preenchido incorretamente.' -- validar -m 13 ' '
+    caso json-bad 1 '{"entrada":"32/01/2003","valido":false,"mensagem":"'"$msg_data"'","titulo":"Data informada incorretamente"}' -- \
+        validar -m 3 --json 32/01/2003
+    caso json-ok 0 '{"entrada":"","valido":true,"mensagem":null,"titulo":null}' -- \
+        validar -m 3 --json ''
+    caso json-titles 1 "$(printf '%s\n' \
+        '{"entrada":"1","valido":false,"mensagem":"'"$msg_mes"'","titulo":"O mes informado incorretamente"}' \
+        '{"entrada":"1","valido":false,"mensagem":"O CGC esta preenchido incorretamente.","titulo":"CGC informada incorretamente"}')" \
+        --sh -- '"$CAMPOVIVO" validar -m 9 --json 1; s=$?; "$CAMPOVIVO" validar -m 14 --json 1; exit $((s | $?))'
+
+    caso unchecked-mask 2 '' --erro 'mask 4' -- validar -m 4 12:34
+}
+
+grupo_entrada() {
+    caso lines 0 $'12,34\n-0,05\n0,00\n123.456,78' --entrada $'1234\n-5\r\n\n12345678' -- \
+        formatar -m 1
+    caso lines-json 0 $'{"entrada":"1.234,56","valor":"1234,56"}\n{"entrada":"abc","valor":"0"}' \
+        --entrada $'1.234,56\r\nabc\n' -- saida -m 1 --casas 2 --json
+    caso validate-lines 1 $'ok\n'"$msg_data" --entrada $'31/12/2003\n32/01/2003\n' -- validar -m 3
+    caso no-input 0 '' -- formatar -m 1
+    caso bad-byte 2 '12/' --erro 'line 2' --entrada $'12\n\xff\n34\n' -- formatar -m 3
+    caso overlong 2 '' --erro 'line 1' --entrada $'\xc0\xaf\n' -- formatar -m 0
+    caso encoded-surrogate 2 '' --erro 'invalid UTF-8' --entrada $'\xed\xa0\x80\n' -- saida -m 0
+    caso truncated 2 'ok' --erro 'line 2' --entrada $'ok\n\xe2\x82' -- formatar -m 0
+    caso above-max 2 '' --erro 'invalid UTF-8' --entrada $'\xf4\x90\x80\x80' -- validar -m 3
+    caso bad-argument 2 '' --erro 'argument' -- formatar -m 0 $'a\xc3\x28'
+    # Only a digit extraction given a text longer than 16-bit positions can count fails.
+    local longo
+    longo=$(head -c 32768 /dev/zero | tr '\0' 7)
+    caso too-long 2 '' --erro 'line 1' --entrada "$longo" -- saida -m 11
+    caso long-is-cut 0 "${longo:0:40}" --entrada "$longo" -- formatar -m 0
+}
+
+# A large input is streamed: every line answered, in order.
+grupo_fluxo() {
+    local n=200000
+    seq 1 $n | "$campovivo" formatar -m 2 >"$tmp/saida" || { echo "FAIL stream: status $?"; falhas=1; return; }
+    local linhas ultima
+    linhas=$(wc -l <"$tmp/saida")
+    ultima=$(tail -n 1 "$tmp/saida")
+    if [[ $linhas -ne $n || $ultima != "200.000" ]]; then
+        echo "FAIL stream: $linhas lines, last '$ultima'"
+        falhas=1
+    fi
+}
+
+grupo_mascaras() {
+    # Number, published name and field length of every mask.
+    local esperado
+    esperado=$(printf '%s\n' \
+        '0|Texto abcdef0123|40' '1|DinheiroTaxa ##0,00|22' '2|Numero #.##0|22' \
+        '3|DdMmAaaa dd/mm/aaaa|10' '4|HhMmSs hh:mm:ss|8' '5|HhMm hh:mm|5' '6|DdMm dd/mm|5' \
+        '7|MmAaaa mm/aaaa|7' '8|Dia 00|2' '9|Mes 00|2' '10|Ano 0000|4' \
+        '11|Telefone ##.###-####|11' '12|Cep ##.###-###|10' '13|CNPF ###.###.###-##|14' \
+        '14|CNPJ ##.###.###.###/####-##|22' '15|InscricaoEstadual #.##0|22')
+    caso table 0 "$esperado" --sh -- \
+        '"$CAMPOVIVO" mascaras | tail -n +2 | sed -E "s/^ *([0-9]+)  (.*[^ ]) +([0-9]+)  .*/\1|\2|\3/"'
+    # Each example is a finished value: typing it again shows it unchanged, and the masks
+    # checked on leaving accept it.
+    local m exemplo
+    for m in $(seq 0 15); do
+        exemplo=$("$campovivo" mascaras | awk -v m="$m" '$1 == m { print $NF }')
+        [[ $m -eq 0 ]] && exemplo=$("$campovivo" mascaras | awk '$1 == 0 { print $(NF-1) " " $NF }')
+        caso "example-$m" 0 "$exemplo" -- formatar -m "$m" "$exemplo"
+        case $m in 3 | 6 | 7 | 8 | 9 | 10 | 13 | 14) caso "example-valid-$m" 0 ok -- validar -m "$m" "$exemplo" ;; esac
+    done
+}
+
+grupo_opcoes() {
+    caso unknown-mask-number 2 '' --erro "unknown mask '16'" -- formatar -m 16 x
+    caso negative-mask 2 '' --erro 'unknown mask' -- saida -m -1 x
+    caso unknown-mask-name 2 '' --erro 'unknown mask' -- validar -m Data x
+    caso places-out-of-range 2 '' --erro 'casas' -- formatar -m 1 --casas 10 1
+    caso max-out-of-range 2 '' --erro 'max' -- formatar -m 0 --max 32768 1
+    caso max-not-a-number 2 '' --erro 'max' -- formatar -m 0 --max x 1
+    caso mask-required 2 '' --erro 'mascara' -- formatar 1
+    caso no-command 2 '' --erro 'subcommand' --
+    caso unknown-command 2 '' --erro 'campovivo' -- converter 1
+    caso stray-option 2 '' --erro '-x' -- formatar -m 1 -x
+    caso help 0 'formatar' --sh -- '"$CAMPOVIVO" --help | grep -o -m 1 formatar'
+}
+
+grupo_roteiro() {
+    local ok='{"linha":1,"eventos":[],"avisos":[],"mensagens":[],"injetadas":[],"valor":"31/12","erro":null,"args":{"Texto":"3112"},"SeparadorInserido":1}'
+    local linha1='{"chamar":"DdMm","args":{"Texto":"3112"}}'
+    caso stdin 0 "$ok" --entrada "$linha1" -- roteiro
+    caso stdin-dash 0 "$ok" --entrada "$linha1"$'\r\n' -- roteiro -
+    caso comments-only 0 '' --entrada $'# nothing\n\n   # still nothing\n' -- roteiro
+    caso unknown-operation 2 "$ok" --erro 'line 3' --entrada "$linha1"$'\n\n{"pular":1}\n'"$linha1" -- roteiro
+    caso control-operation 2 '' --erro 'line 1: operation "novo" is not available yet' \
+        --entrada '{"novo":true}' -- roteiro
+    caso not-an-object 2 '' --erro 'line 1' --entrada '[1]' -- roteiro
+    caso empty-object 2 '' --erro 'line 1' --entrada '{}' -- roteiro
+    caso broken-json 2 '' --erro 'line 2' --entrada $'# x\n{"chamar":' -- roteiro
+    caso trailing-text 2 '' --erro 'line 1' --entrada '{"chamar":"Cep"} x' -- roteiro
+    caso operation-not-first 2 '' --erro 'line 1' --entrada '{"args":{},"chamar":"Cep"}' -- roteiro
+    caso unknown-function 2 '' --erro 'Formatar' --entrada '{"chamar":"Formatar"}' -- roteiro
+    caso function-not-string 2 '' --erro 'line 1' --entrada '{"chamar":5}' -- roteiro
+    caso text-as-number 2 '' --erro 'Texto' --entrada '{"chamar":"Cep","args":{"Texto":5}}' -- roteiro
+    caso number-as-text 2 '' --erro 'Mascara' \
+        --entrada '{"chamar":"Numero","args":{"Texto":"1","Mascara":"2"}}' -- roteiro
+    caso boolean-as-number 2 '' --erro 'ENegativo' \
+        --entrada '{"chamar":"Numero","args":{"ENegativo":true}}' -- roteiro
+    caso args-not-object 2 '' --erro 'args' --entrada '{"chamar":"Cep","args":["1"]}' -- roteiro
+    caso foreign-parameter 2 '' --erro 'Mascara' \
+        --entrada '{"chamar":"DdMmAaaa","args":{"Texto":"1","Mascara":3}}' -- roteiro
+    caso bad-utf8 2 '' --erro 'line 1' --entrada $'{"chamar":"Cep","args":{"Texto":"\xff"}}' -- roteiro
+    caso missing-file 2 '' --erro 'cannot open' -- roteiro /nonexistent/script.jsonl
+    # A text beyond 16-bit positions fails the direct call; the dispatcher cuts it first.
+    local longo
+    longo=$(head -c 32768 /dev/zero | tr '\0' a)
+    caso direct-overflow 0 "$(printf '%s' '{"linha":1,"eventos":[],"avisos":[],"mensagens":[],' \
+        '"injetadas":[],"valor":null,"erro":{"numero":6,"tipo":"estouro","descricao":"@"},' \
+        '"args":{"Texto":"'"$longo"'"},"SeparadorInserido":0}')" \
+        --entrada '{"chamar":"DdMmAaaa","args":{"Texto":"'"$longo"'"}}' --sh -- \
+        '"$CAMPOVIVO" roteiro | sed -E "s/\"descricao\":\"[^\"]*\"/\"descricao\":\"@\"/"'
+}
+
+"grupo_$grupo"
+exit $((falhas > 0))

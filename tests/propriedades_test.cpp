@@ -1,0 +1,346 @@
+// Properties over random field texts (fixed seeds, so every failure replays): the digit
+// write-backs, the digits of the shaped text, the flag rules, the dispatcher's cuts, the
+// 32,767-unit limit, the value-returning layer, and the per-thread flag.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <latch>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "formatting/formatacao.hpp"
+#include "formatting/formatar.hpp"
+#include "formatting/separador_inserido.hpp"
+#include "support/motor.hpp"
+#include "validation/comuns.hpp"
+#include "validation/data_hora.hpp"
+#include "validation/erro.hpp"
+
+namespace pjtCampoVivo {
+namespace {
+
+using teste::digitos_ascii;
+using teste::GeradorTexto;
+using teste::Rotina;
+using teste::utf8;
+
+constexpr std::size_t todos = std::u16string::npos;
+
+std::u16string ultimos(const std::u16string& s, std::size_t n) {
+    return s.size() <= n ? s : s.substr(s.size() - n);
+}
+
+bool so_tem(std::u16string_view texto, std::u16string_view permitidos) {
+    return std::all_of(texto.begin(), texto.end(), [&](char16_t c) {
+        return Comuns::e_digito(c) || permitidos.find(c) != std::u16string_view::npos;
+    });
+}
+
+struct Molde {
+    Rotina rotina;
+    const char* nome;
+    std::size_t digitos_usados;  // a prefix of the digit string, or all of it
+    std::size_t limiar_flag;     // the flag is raised from this many digits on (0: never)
+    std::u16string_view separadores;
+};
+
+const Molde moldes[] = {
+    {&Formatar::DdMmAaaa, "DdMmAaaa", 8, 2, u"/"},
+    {&Formatar::HhMmSs, "HhMmSs", 6, 2, u":"},
+    {&Formatar::HhMm, "HhMm", 4, 2, u":"},
+    {&Formatar::DdMm, "DdMm", 4, 2, u"/"},
+    {&Formatar::MmAaaa, "MmAaaa", 6, 2, u"/"},
+    {&Formatar::Telefone, "Telefone", todos, 8, u".-"},
+    {&Formatar::Cep, "Cep", todos, 4, u".-"},
+    {&Formatar::CNPF, "CNPF", todos, 3, u".-"},
+    {&Formatar::CNPJ, "CNPJ", 14, 0, u"./-"},
+    {&Formatar::InscricaoEstadual, "InscricaoEstadual", todos, 3, u".-"},
+};
+
+TEST(Propriedades, MoldesGuardamOsDigitosEmOrdem) {
+    GeradorTexto gerador(20240611);
+    for (int i = 0; i < 400; ++i) {
+        const auto texto = gerador.ate(40);
+        const auto d = digitos_ascii(texto);
+        for (const auto& m : moldes) {
+            SCOPED_TRACE(std::string(m.nome) + " " + utf8(texto));
+            const auto c = teste::rotina(m.rotina, texto);
+            EXPECT_EQ(c.texto, d);
+            const bool seis_zeros = m.rotina == &Formatar::DdMmAaaa && d == u"000000";
+            EXPECT_EQ(digitos_ascii(c.exibido), seis_zeros ? u"" : d.substr(0, m.digitos_usados));
+            EXPECT_TRUE(so_tem(c.exibido, m.separadores)) << utf8(c.exibido);
+            const bool sobe = m.limiar_flag > 0 && d.size() >= m.limiar_flag && !seis_zeros;
+            EXPECT_EQ(c.flag, sobe ? 1 : 0);
+        }
+    }
+}
+
+TEST(Propriedades, NumericasGuardamOsDigitos) {
+    GeradorTexto gerador(7);
+    for (int i = 0; i < 600; ++i) {
+        const auto texto = gerador.ate(30);
+        const int32_t mascara = gerador.inteiro(0, 2);
+        const int32_t casas = gerador.inteiro(0, 9);
+        SCOPED_TRACE(utf8(texto) + " mascara " + std::to_string(mascara) + " casas " +
+                     std::to_string(casas));
+        const auto d = digitos_ascii(texto);
+        const bool menos = mascara != 0 && texto.find(u'-') != std::u16string::npos;
+
+        const auto n = teste::numero(texto, mascara);
+        EXPECT_EQ(n.texto, d);
+        EXPECT_EQ(digitos_ascii(n.exibido), d);
+        EXPECT_EQ(n.negativo, menos ? 1 : 0);
+        EXPECT_EQ(n.flag, d.size() > 3 || menos ? 1 : 0);
+        EXPECT_EQ(n.exibido.starts_with(u'-'), menos);
+
+        const auto m = teste::dinheiro(texto, mascara, casas);
+        const auto sem_zeros = d.find_first_not_of(u'0') == std::u16string::npos
+                                   ? std::u16string(u"0")
+                                   : d.substr(d.find_first_not_of(u'0'));
+        EXPECT_EQ(m.texto, sem_zeros);
+        const auto l = static_cast<int32_t>(sem_zeros.size());
+        const auto mostrados =
+            l <= casas
+                ? u"0" + std::u16string(static_cast<std::size_t>(casas - l), u'0') + sem_zeros
+                : sem_zeros;
+        EXPECT_EQ(digitos_ascii(m.exibido), mostrados);
+        EXPECT_EQ(m.negativo, menos ? 1 : 0);
+        EXPECT_EQ(m.flag, 1);
+        EXPECT_EQ(m.exibido.starts_with(u'-'), menos);
+        const auto virgula = m.exibido.find(u',');
+        ASSERT_NE(virgula, std::u16string::npos) << utf8(m.exibido);
+        EXPECT_EQ(m.exibido.size() - virgula - 1, static_cast<std::size_t>(casas));
+        EXPECT_TRUE(so_tem(m.exibido, u"-.,"));
+    }
+}
+
+// Each mask of the dispatcher in terms of its routine applied to the text cut to MaxLength.
+TEST(Propriedades, DispatcherCortaEMolda) {
+    GeradorTexto gerador(4242);
+    const std::u16string zeros11(11, u'0'), zeros14(14, u'0');
+    for (int i = 0; i < 1500; ++i) {
+        const auto texto = gerador.ate(40);
+        const int32_t mascara = gerador.inteiro(-1, 17);
+        const auto max = static_cast<int16_t>(gerador.inteiro(-1, 30));
+        const int32_t casas = gerador.inteiro(0, 9);
+        const int32_t origem = gerador.inteiro(0, 1);
+        SCOPED_TRACE(utf8(texto) + " mascara " + std::to_string(mascara) + " max " +
+                     std::to_string(max) + " casas " + std::to_string(casas) + " origem " +
+                     std::to_string(origem));
+        const auto c = teste::entrada(texto, mascara, max, casas, origem);
+        const std::size_t limite = max <= 0 ? 50 : static_cast<std::size_t>(max);
+        EXPECT_EQ(c.max_length, static_cast<int16_t>(limite));
+        const auto cortado = texto.substr(0, limite);
+        const auto d = digitos_ascii(cortado);
+
+        teste::Chamada esperada;
+        if (mascara == 0 || (mascara >= 8 && mascara <= 10)) {
+            esperada.exibido = esperada.texto = cortado;
+        } else if (mascara == 1) {
+            esperada = teste::dinheiro(cortado, 1, casas);
+            esperada.exibido = ultimos(esperada.exibido, limite);
+        } else if (mascara == 2) {
+            esperada = teste::numero(cortado, 2);
+            esperada.exibido = ultimos(esperada.exibido, limite);
+        } else if (mascara >= 3 && mascara <= 7) {
+            esperada = teste::rotina(moldes[mascara - 3].rotina, cortado);
+        } else if (mascara == 13 && origem == 1 && !d.empty()) {
+            esperada = teste::rotina(&Formatar::CNPF, zeros11 + d);
+            esperada.exibido = ultimos(esperada.exibido, limite);
+            esperada.texto = cortado;
+        } else if (mascara == 14 && origem == 1 && !d.empty()) {
+            esperada = teste::rotina(&Formatar::CNPJ, ultimos(zeros14 + d, 14));
+            esperada.texto = cortado;
+        } else if (mascara >= 11 && mascara <= 15) {
+            esperada = teste::rotina(moldes[mascara - 6].rotina, cortado);
+            esperada.exibido = ultimos(esperada.exibido, limite);
+        } else {
+            esperada.texto = cortado;
+        }
+        EXPECT_EQ(c.exibido, esperada.exibido);
+        EXPECT_EQ(c.texto, esperada.texto);
+        EXPECT_EQ(c.negativo, esperada.negativo);
+        EXPECT_EQ(c.flag, esperada.flag);
+    }
+}
+
+// Calls every routine that extracts digits; Q is valid, so only the length may fail.
+void chamar_todas(const std::u16string& texto, int32_t casas) {
+    Formatar f;
+    for (const auto& m : moldes) {
+        std::u16string t = texto;
+        (f.*m.rotina)(t);
+    }
+    std::u16string t = texto;
+    int32_t mascara = 1, negativo = 0;
+    f.DinheiroTaxa(t, mascara, casas, negativo);
+    t = texto;
+    mascara = 2;
+    f.Numero(t, mascara, negativo);
+    for (int32_t saida : {1, 2, 8, 11, 13, 14, 15}) {
+        t = texto;
+        f.FormatarTextoSaida(t, saida, casas);
+    }
+    Comuns::ExtrairDigitos(texto, 1, negativo);
+}
+
+TEST(Propriedades, AteOLimiteNadaFalhaAcimaEstoura) {
+    GeradorTexto gerador(99);
+    std::vector<std::u16string> aceitos{std::u16string(32767, u'1')};
+    for (std::size_t n : {32767, 32000, 12345, 1000, 1}) aceitos.push_back(gerador.texto(n));
+    for (const auto& texto : aceitos) {
+        SCOPED_TRACE(texto.size());
+        EXPECT_NO_THROW(chamar_todas(texto, gerador.inteiro(0, 9)));
+        for (int32_t mascara = -1; mascara <= 16; ++mascara) {
+            SCOPED_TRACE(mascara);
+            EXPECT_NO_THROW(teste::entrada(texto, mascara, 32767, 2, gerador.inteiro(0, 1)));
+        }
+    }
+    // Even 32,767 digits, grouped into a longer text, keep every digit.
+    const auto n = teste::numero(aceitos[0], 2);
+    EXPECT_EQ(digitos_ascii(n.exibido), aceitos[0]);
+    EXPECT_EQ(digitos_ascii(teste::dinheiro(aceitos[0], 1, 2).exibido), aceitos[0]);
+
+    for (std::size_t tamanho : {32768, 70000}) {
+        const auto texto = gerador.texto(tamanho);
+        SCOPED_TRACE(tamanho);
+        Formatar f;
+        for (const auto& m : moldes) {
+            SCOPED_TRACE(m.nome);
+            std::u16string t = texto;
+            EXPECT_EQ(teste::erro_de([&] { (f.*m.rotina)(t); }), 6);
+        }
+        std::u16string t = texto;
+        int32_t mascara = 1, casas = 2, negativo = 0;
+        EXPECT_EQ(teste::erro_de([&] { f.DinheiroTaxa(t, mascara, casas, negativo); }), 6);
+        for (mascara = 1; mascara <= 16; ++mascara) {
+            SCOPED_TRACE(mascara);
+            t = texto;
+            // Only the masks that extract digits look at the length.
+            const bool extrai = mascara <= 2 || (mascara >= 8 && mascara <= 15);
+            EXPECT_EQ(teste::erro_de([&] { f.FormatarTextoSaida(t, mascara, casas); }),
+                      extrai ? 6 : 0);
+            if (mascara == 2) {
+                EXPECT_EQ(teste::erro_de([&] { f.Numero(t, mascara, negativo); }), 6);
+            }
+        }
+        EXPECT_EQ(teste::erro_de([&] { Comuns::ExtrairDigitos(texto, 0, negativo); }), 6);
+        // Through the dispatcher the text is cut first and never overflows.
+        EXPECT_NO_THROW(teste::entrada(texto, 2, 32767));
+        EXPECT_EQ(teste::entrada(texto, 0, 0).texto.size(), 50u);
+        // The predicates never fail.
+        EXPECT_NO_THROW({
+            DataHora::DdMmAaaaValido(texto);
+            DataHora::AnoBissexto(std::u16string(40000, u'1'));
+            Comuns::CPFValido(texto);
+            Comuns::CNPJValido(texto);
+        });
+    }
+}
+
+TEST(Propriedades, FormatacaoPorValorConcordaComFormatar) {
+    GeradorTexto gerador(555);
+    std::u16string saida;
+    for (int i = 0; i < 1500; ++i) {
+        const auto texto = gerador.ate(40);
+        const int32_t mascara = gerador.inteiro(-1, 16);
+        const auto max = static_cast<int16_t>(gerador.inteiro(-1, 30));
+        const int32_t casas = gerador.inteiro(0, 9);
+        const int32_t origem = gerador.inteiro(0, 1);
+        const int32_t flag_antes = gerador.inteiro(0, 1);
+        SCOPED_TRACE(utf8(texto) + " mascara " + std::to_string(mascara) + " max " +
+                     std::to_string(max) + " casas " + std::to_string(casas));
+        const auto c = teste::entrada(texto, mascara, max, casas, origem);
+
+        SeparadorInserido = flag_antes;
+        const auto r = formatar_entrada(texto, static_cast<eMascara>(mascara), max, casas,
+                                        static_cast<eEntradaDe>(origem));
+        EXPECT_EQ(SeparadorInserido, flag_antes);
+        EXPECT_EQ(r.texto, c.exibido);
+        EXPECT_EQ(r.negativo, c.negativo == 1);
+        EXPECT_EQ(r.separador_inserido, c.flag == 1);
+
+        saida = u"lixo de uma chamada anterior";
+        const auto s = formatar_entrada_em(texto, mascara, max, casas, origem, saida);
+        EXPECT_EQ(SeparadorInserido, flag_antes);
+        EXPECT_EQ(saida, c.exibido);
+        EXPECT_EQ(s.negativo, r.negativo);
+        EXPECT_EQ(s.separador_inserido, r.separador_inserido);
+
+        Formatar f;
+        std::u16string copia = texto;
+        int32_t m = mascara, q = casas;
+        const auto esperado = f.FormatarTextoSaida(copia, m, q);
+        SeparadorInserido = flag_antes;
+        EXPECT_EQ(formatar_saida(texto, static_cast<eMascara>(mascara), casas), esperado);
+        EXPECT_EQ(SeparadorInserido, flag_antes);
+    }
+}
+
+TEST(Formatacao, DevolveOsSinaisEPreservaAFlag) {
+    for (int32_t flag : {0, 1}) {
+        SCOPED_TRACE(flag);
+        SeparadorInserido = flag;
+        const auto r = formatar_entrada(u"-1234", eMascara::DinheiroTaxa, 22, 2);
+        EXPECT_EQ(r.texto, u"-12,34");
+        EXPECT_TRUE(r.negativo);
+        EXPECT_TRUE(r.separador_inserido);
+        EXPECT_EQ(SeparadorInserido, flag);
+
+        // The flag already up does not count as raised by the call.
+        const auto n = formatar_entrada(u"12", eMascara::Numero, 22);
+        EXPECT_EQ(n.texto, u"12");
+        EXPECT_FALSE(n.separador_inserido);
+        EXPECT_FALSE(n.negativo);
+        EXPECT_EQ(SeparadorInserido, flag);
+
+        EXPECT_EQ(formatar_entrada(std::u16string(60, u'a'), eMascara::Texto).texto.size(), 50u);
+        EXPECT_EQ(formatar_entrada(u"123", eMascara::CNPF, 14, 0, eEntradaDe::eeMove).texto,
+                  u"000.000.001-23");
+
+        EXPECT_EQ(teste::erro_de([] { formatar_entrada(u"12", eMascara::DinheiroTaxa, 22, 10); }),
+                  5);
+        EXPECT_EQ(SeparadorInserido, flag);
+        EXPECT_EQ(teste::erro_de([] { formatar_saida(u"1,00", eMascara::DinheiroTaxa, -1); }), 5);
+        EXPECT_EQ(SeparadorInserido, flag);
+    }
+}
+
+TEST(FlagSeparador, CadaThreadTemOSeu) {
+    SeparadorInserido = 0;
+    std::latch levantada(1), conferida(1);
+    int32_t visto_na_outra = -1, depois_na_outra = -1;
+    std::thread outra([&] {
+        visto_na_outra = SeparadorInserido;
+        Formatar f;
+        std::u16string texto = u"12";
+        f.DdMmAaaa(texto);  // raises this thread's flag
+        depois_na_outra = SeparadorInserido;
+        levantada.count_down();
+        conferida.wait();
+    });
+    levantada.wait();
+    EXPECT_EQ(SeparadorInserido, 0);  // the other thread's raise is not seen here
+
+    Formatar f;
+    std::u16string texto = u"1234";
+    int32_t mascara = 2, negativo = 0;
+    f.Numero(texto, mascara, negativo);
+    EXPECT_EQ(SeparadorInserido, 1);
+    conferida.count_down();
+    outra.join();
+    EXPECT_EQ(visto_na_outra, 0);
+    EXPECT_EQ(depois_na_outra, 1);
+
+    SeparadorInserido = 1;
+    int32_t numa_nova = -1;
+    std::thread nova([&] { numa_nova = SeparadorInserido; });
+    nova.join();
+    EXPECT_EQ(numa_nova, 0);  // every thread starts at 0
+    SeparadorInserido = 0;
+}
+
+}  // namespace
+}  // namespace pjtCampoVivo

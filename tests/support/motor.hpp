@@ -1,0 +1,69 @@
+// Helpers shared by the engine tests: one call of a mask routine with every write-back
+// captured, a plain digit filter to compare against, and reproducible random field texts.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "formatting/formatar.hpp"
+#include "validation/erro.hpp"
+
+namespace pjtCampoVivo::teste {
+
+// UTF-8 of a 16-bit text for failure messages; a lone surrogate shows as U+FFFD.
+std::string utf8(std::u16string_view texto);
+
+// The ASCII digits of a text, in order: what the digit write-backs must hold.
+std::u16string digitos_ascii(std::u16string_view texto);
+
+// The number of the Erro that f throws, or 0 when it returns normally.
+template <typename F>
+int32_t erro_de(F&& f) {
+    try {
+        f();
+    } catch (const Erro& e) {
+        return e.numero();
+    }
+    return 0;
+}
+
+// What one call gave back: the result and the caller's variables afterwards. The thread's
+// SeparadorInserido is reset to 0 before the call, so `flag` is what the call raised.
+struct Chamada {
+    std::u16string exibido;
+    std::u16string texto;
+    int16_t max_length = 0;
+    int32_t negativo = 0;
+    int32_t flag = 0;
+};
+
+// FormatarTextoEntrada with all six arguments.
+Chamada entrada(std::u16string texto, int32_t mascara, int16_t max_length, int32_t casas = 0,
+                int32_t entrada_de = 0, int32_t negativo = 0);
+
+// One of the single-argument routines 5 to 14 (DdMmAaaa ... InscricaoEstadual).
+using Rotina = std::u16string (Formatar::*)(std::u16string&);
+Chamada rotina(Rotina r, std::u16string texto);
+
+Chamada dinheiro(std::u16string texto, int32_t mascara, int32_t casas, int32_t negativo = 0);
+Chamada numero(std::u16string texto, int32_t mascara, int32_t negativo = 0);
+
+// Random field texts: mostly digits and mask separators, with letters, minus signs,
+// digits of other scripts, arbitrary BMP units and lone surrogates mixed in.
+class GeradorTexto {
+  public:
+    explicit GeradorTexto(uint32_t semente) : rng_(semente) {}
+
+    std::u16string texto(std::size_t tamanho);
+    // A text whose length is drawn from 0 to maximo.
+    std::u16string ate(std::size_t maximo);
+    int32_t inteiro(int32_t minimo, int32_t maximo);
+
+  private:
+    char16_t unidade();
+    std::mt19937 rng_;
+};
+
+}  // namespace pjtCampoVivo::teste

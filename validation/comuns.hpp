@@ -1,0 +1,34 @@
+// Common helpers of the engine: the digit extraction that every mask starts from, and the
+// check-digit tests of the two Brazilian taxpayer numbers (CPF and CNPJ).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pjtCampoVivo::Comuns {
+
+// The digits 0-9 of Texto, in order; every other character is dropped. With Mascara 1
+// (money) or 2 (number) a "-" anywhere sets ENegativo to 1; nothing ever sets it back to 0.
+// "-1.234,56" with mask 1 gives "123456" and ENegativo 1. A text of more than 32,767
+// units fails with the overflow error.
+std::u16string ExtrairDigitos(std::u16string_view Texto, int32_t Mascara, int32_t& ENegativo);
+
+// The same extraction done in place: Texto becomes its digit string, with no allocation.
+// On overflow Texto is left as it was.
+void ExtrairDigitosNoLugar(std::u16string& Texto, int32_t Mascara, int32_t& ENegativo);
+
+// True when the 11-character CPF (blanks around it are trimmed) has the right check digits
+// and is not one digit repeated: "12345678909" is valid, "123.456.789-09" is not.
+bool CPFValido(std::u16string_view Texto);
+
+// True when positions 13 and 14 are the check digits of positions 1 to 12. Positions past
+// the end, and characters that are not digits, count as 0: "12345678000195" is valid.
+bool CNPJValido(std::u16string_view Texto);
+
+// True for the ASCII digits 0-9, the only characters the library counts as digits.
+constexpr bool e_digito(char16_t c) noexcept {
+    return c >= u'0' && c <= u'9';
+}
+
+}  // namespace pjtCampoVivo::Comuns
