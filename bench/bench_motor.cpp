@@ -284,20 +284,21 @@ constexpr const char* nome_referencia = "Referencia/CPF_laco_manual";
 
 // The CPF paths compared with the reference, in the order they are printed.
 const std::vector<std::string>& caminhos_cpf() {
+    static const std::string cpf = nome_mascara(valor(eMascara::CNPF));
     static const std::vector<std::string> nomes{
-        "FormatarTextoEntrada/Formatar/13_CNPF",
-        "FormatarTextoEntrada/formatar_entrada_em/13_CNPF",
-        "FormatarTextoEntrada/Formatar/13_CNPF_digitos",
-        "FormatarTextoEntrada/formatar_entrada_em/13_CNPF_digitos",
+        "FormatarTextoEntrada/Formatar/" + cpf,
+        "FormatarTextoEntrada/formatar_entrada_em/" + cpf,
+        "FormatarTextoEntrada/Formatar/" + cpf + "_digitos",
+        "FormatarTextoEntrada/formatar_entrada_em/" + cpf + "_digitos",
     };
     return nomes;
 }
 
 void registrar() {
+    const int32_t teclado = valor(eEntradaDe::eeteclado);
     benchmark::RegisterBenchmark(nome_referencia, referencia_cpf);
     for (int32_t m = 0; m < static_cast<int32_t>(campos_cheios.size()); ++m) {
         const auto campo = campos_cheios[static_cast<std::size_t>(m)];
-        const int32_t teclado = valor(eEntradaDe::eeteclado);
         benchmark::RegisterBenchmark(
             ("FormatarTextoEntrada/Formatar/" + nome_mascara(m)).c_str(),
             [=](benchmark::State& e) { entrada_publicada(e, campo, m, teclado); });
@@ -307,7 +308,6 @@ void registrar() {
     }
     // The CPF from its bare digits: the same input as the reference loop.
     const int32_t cnpf = valor(eMascara::CNPF);
-    const int32_t teclado = valor(eEntradaDe::eeteclado);
     benchmark::RegisterBenchmark(caminhos_cpf()[2].c_str(), [=](benchmark::State& e) {
         entrada_publicada(e, cpf_digitos, cnpf, teclado);
     });

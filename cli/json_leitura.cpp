@@ -105,7 +105,7 @@ class Leitor {
             texto(chave);
             pular_brancos();
             esperar(':');
-            v.objeto.emplace_back(std::move(chave), valor(profundidade + 1));
+            v.objeto.push_back({std::move(chave), valor(profundidade + 1)});
             pular_brancos();
             if (tem('}')) break;
             esperar(',');
@@ -235,7 +235,7 @@ class Leitor {
 
 const ValorJson* ValorJson::membro(std::u16string_view chave) const noexcept {
     for (auto it = objeto.rbegin(); it != objeto.rend(); ++it) {
-        if (it->first == chave) return &it->second;
+        if (it->chave == chave) return &it->valor;
     }
     return nullptr;
 }

@@ -7,10 +7,11 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace pjtCampoVivo::cli {
+
+struct MembroJson;
 
 struct ValorJson {
     enum class Tipo { Nulo, Booleano, Numero, Texto, Lista, Objeto };
@@ -21,10 +22,15 @@ struct ValorJson {
     std::string literal;  // a number as written, "2.50"
     std::u16string texto;
     std::vector<ValorJson> lista;
-    std::vector<std::pair<std::u16string, ValorJson>> objeto;  // members in input order
+    std::vector<MembroJson> objeto;  // members in input order
 
     // The member with this key (the last one when a key repeats), or nullptr.
     const ValorJson* membro(std::u16string_view chave) const noexcept;
+};
+
+struct MembroJson {
+    std::u16string chave;
+    ValorJson valor;
 };
 
 // Thrown for text that is not one well-formed JSON value; coluna is 1-based, in bytes.

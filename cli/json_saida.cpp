@@ -63,6 +63,12 @@ void anexar_texto_json(std::u16string_view texto, std::string& destino) {
     destino.push_back('"');
 }
 
+std::string citar_json(std::u16string_view texto) {
+    std::string citado;
+    anexar_texto_json(texto, citado);
+    return citado;
+}
+
 void EscritorJson::antes_de_valor() {
     if (apos_chave_) {
         apos_chave_ = false;

@@ -12,6 +12,10 @@ namespace pjtCampoVivo::cli {
 // Appends texto as a JSON string literal, quotes included.
 void anexar_texto_json(std::u16string_view texto, std::string& destino);
 
+// texto as a JSON string literal: how messages quote a name taken from a script, so that
+// control characters and lone surrogates stay visible and the message stays on one line.
+std::string citar_json(std::u16string_view texto);
+
 // Builds one compact JSON value into a caller's string, placing commas and colons:
 //
 //   EscritorJson j(linha);

@@ -13,7 +13,7 @@ namespace pjtCampoVivo::cli {
 
 namespace {
 
-constexpr std::size_t tamanho_bloco = 64 * 1024;
+constexpr std::size_t tamanho_bloco = std::size_t{64} * 1024;
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,8 +57,10 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
     Subcomandos s{};
     s.formatar = app.add_subcommand("formatar", "display text of each value, as a field shows it");
     opcao_mascara(s.formatar, p);
-    s.casas_formatar = s.formatar->add_option("--casas", p.casas, "decimal places (mask 1)")
-                           ->check(CLI::Range(0, 9));
+    s.casas_formatar =
+        s.formatar
+            ->add_option("--casas", p.casas, "decimal places of mask 1 (default: 2 for mask 1)")
+            ->check(CLI::Range(0, 9));
     s.max_formatar = s.formatar
                          ->add_option("--max", p.max_length,
                                       "MaxLength (default: the mask's; 0 or less means 50)")
@@ -71,7 +72,8 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
     s.saida = app.add_subcommand("saida", "plain value of each display text");
     opcao_mascara(s.saida, p);
     s.casas_saida =
-        s.saida->add_option("--casas", p.casas, "decimal places (mask 1)")->check(CLI::Range(0, 9));
+        s.saida->add_option("--casas", p.casas, "decimal places of mask 1 (default: 2 for mask 1)")
+            ->check(CLI::Range(0, 9));
     s.saida->add_flag("--ponto", p.ponto, "decimal point instead of comma, 0 for empty");
     s.saida->add_flag("--json", p.json, "one JSON object per value");
     opcao_textos(s.saida, p);
@@ -191,5 +193,10 @@ int principal(int argc, char** argv) {
 int main(int argc, char** argv) {
     static char buffer_saida[1 << 16];
     std::setvbuf(stdout, buffer_saida, _IOFBF, sizeof buffer_saida);
-    return pjtCampoVivo::cli::principal(argc, argv);
+    try {
+        return pjtCampoVivo::cli::principal(argc, argv);
+    } catch (...) {  // setting up the parser failed: nothing ran
+        std::fputs("campovivo: internal error\n", stderr);
+        return pjtCampoVivo::cli::status_erro;
+    }
 }

@@ -16,8 +16,8 @@ namespace {
 
 // Operations of the control, known by name but not run by this version of the tool.
 void operacao_indisponivel(const ValorJson& linha, Sessao&, ResultadoLinha&) {
-    throw ErroCli("operation \"" + utf16_para_utf8(linha.objeto.front().first) +
-                  "\" is not available yet (only \"chamar\" is)");
+    throw ErroCli("operation " + citar_json(linha.objeto.front().chave) +
+                  " is not available yet (only \"chamar\" is)");
 }
 
 struct EntradaOperacao {
@@ -56,11 +56,11 @@ Operacao operacao_de(const ValorJson& linha) {
         throw ErroCli("not a JSON object (found " + std::string(nome_tipo_json(linha.tipo)) + ")");
     }
     if (linha.objeto.empty()) throw ErroCli("the object names no operation");
-    const std::u16string& nome = linha.objeto.front().first;
+    const std::u16string& nome = linha.objeto.front().chave;
     for (const auto& op : operacoes) {
         if (op.nome == nome) return op.executar;
     }
-    throw ErroCli("unknown operation \"" + utf16_para_utf8(nome) + "\"");
+    throw ErroCli("unknown operation " + citar_json(nome));
 }
 
 void escrever_textos(EscritorJson& j, const std::vector<std::u16string>& textos) {

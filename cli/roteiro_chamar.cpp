@@ -1,5 +1,6 @@
 // The "chamar" operation: one engine function or validator called as host code would call
 // it, with every parameter in a variable of its published type, passed by reference.
+#include <algorithm>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -36,6 +37,12 @@ std::string_view nome_de(Parametro p) noexcept {
             return "EntradaDe";
     }
     return "";
+}
+
+// Script keys are UTF-16, parameter names ASCII.
+bool nomeia(std::u16string_view chave, Parametro p) noexcept {
+    const std::string_view nome = nome_de(p);
+    return std::equal(chave.begin(), chave.end(), nome.begin(), nome.end());
 }
 
 // The caller's variables; one left out by the script is 0, or the empty string for Texto.
@@ -149,7 +156,7 @@ const Funcao& funcao_chamada(const ValorJson& linha) {
     for (const auto& f : funcoes()) {
         if (f.nome == procurado) return f;
     }
-    throw ErroCli("unknown function \"" + procurado + "\"");
+    throw ErroCli("unknown function " + citar_json(nome.texto));
 }
 
 // The script's "args" object (nullptr when left out), checked against the signature: each
@@ -157,7 +164,7 @@ const Funcao& funcao_chamada(const ValorJson& linha) {
 const ValorJson* argumentos_dados(const ValorJson& linha, const Funcao& funcao) {
     for (const auto& [chave, valor] : linha.objeto) {
         if (chave != u"chamar" && chave != u"args") {
-            throw ErroCli("unexpected member \"" + utf16_para_utf8(chave) + "\" in a chamar line");
+            throw ErroCli("unexpected member " + citar_json(chave) + " in a chamar line");
         }
     }
     const ValorJson* args = linha.membro(u"args");
@@ -167,18 +174,17 @@ const ValorJson* argumentos_dados(const ValorJson& linha, const Funcao& funcao) 
                       std::string(nome_tipo_json(args->tipo)));
     }
     for (const auto& [chave, valor] : args->objeto) {
-        const std::string nome = utf16_para_utf8(chave);
         const Parametro* parametro = nullptr;
         for (const auto& p : funcao.parametros) {
-            if (nome_de(p) == nome) parametro = &p;
+            if (nomeia(chave, p)) parametro = &p;
         }
         if (!parametro) {
-            throw ErroCli(std::string(funcao.nome) + " has no parameter \"" + nome + "\"");
+            throw ErroCli(std::string(funcao.nome) + " has no parameter " + citar_json(chave));
         }
         const auto esperado =
             *parametro == P::Texto ? ValorJson::Tipo::Texto : ValorJson::Tipo::Numero;
         if (valor.tipo != esperado) {
-            throw ErroCli("parameter \"" + nome + "\" must be a " +
+            throw ErroCli("parameter " + citar_json(chave) + " must be a " +
                           std::string(nome_tipo_json(esperado)) + ", not a " +
                           std::string(nome_tipo_json(valor.tipo)));
         }
@@ -190,7 +196,7 @@ const ValorJson* argumentos_dados(const ValorJson& linha, const Funcao& funcao) 
 const ValorJson* argumento(const ValorJson* args, Parametro p) {
     if (!args) return nullptr;
     for (auto it = args->objeto.rbegin(); it != args->objeto.rend(); ++it) {
-        if (utf16_para_utf8(it->first) == nome_de(p)) return &it->second;
+        if (nomeia(it->chave, p)) return &it->valor;
     }
     return nullptr;
 }

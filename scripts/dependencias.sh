@@ -6,7 +6,7 @@ set -euo pipefail
 pacotes=(
   cmake ninja-build g++ clang
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev
+  libcli11-dev libicu-dev
 )
 
 faltam=()

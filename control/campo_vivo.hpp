@@ -1,0 +1,162 @@
+// CampoVivo, the data-entry control: a text box or a lookup combo box in one. It filters
+// keystrokes, re-formats its text through Formatar on every change, checks the value when
+// the user leaves the field, and persists its design-time settings. It reaches its two inner
+// boxes, the screen and its host only through the toolkit seams, so the same logic runs in
+// real windows and headless.
+//
+//   CampoVivo campo(txt, cbo, tela, hospedeiro);  // the host's initialise
+//   campo.InitProperties();                       // first placement
+//   campo.Mascara(valor(eMascara::DdMmAaaa));     // MaxLength 10, left aligned
+//
+// Failures are pjtCampoVivo::Erro and reach the caller: a failing toolkit operation ends the
+// member where it stands, with guards already set left set.
+#pragma once
+
+#include <any>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formatting/formatar.hpp"
+#include "toolkit/bolsa_propriedades.hpp"
+#include "toolkit/caixa_combo.hpp"
+#include "toolkit/caixa_texto.hpp"
+#include "toolkit/hospedeiro.hpp"
+#include "toolkit/tela.hpp"
+
+namespace pjtCampoVivo {
+
+class Recordset;
+
+class CampoVivo {
+public:
+    // The host's initialise notification: the remembered list position starts at -1.
+    CampoVivo(CaixaTexto& txtCombo, CaixaCombo& cboCombo, Tela& tela, Hospedeiro& hospedeiro);
+    ~CampoVivo();
+    CampoVivo(const CampoVivo&) = delete;
+    CampoVivo& operator=(const CampoVivo&) = delete;
+
+    // The formatting engine used for live formatting, created on first use. The host may
+    // read it or put another instance in its place.
+    std::shared_ptr<Formatar> objFormatar;
+
+    // Takes any object and keeps nothing.
+    void CargaObjeto(const std::any& objeto);
+
+    // Stored and reported back; nothing else reads it and it is not saved.
+    int32_t FazerConsistenciaBasica() const noexcept { return FazerConsistenciaBasica_; }
+    void FazerConsistenciaBasica(int32_t valor);
+
+    // The text box's alignment (0 left, 1 right, 2 centred); a value outside 16 bits
+    // overflows before anything changes.
+    int32_t Alinhamento() const;
+    void Alinhamento(int32_t valor);
+
+    // The combo box's Enabled; setting it enables or disables both boxes.
+    bool Enabled() const;
+    void Enabled(bool valor);
+    // Repaints the combo box.
+    void Refresh();
+
+    // Host notifications.
+    void InitProperties();
+    void ReadProperties(BolsaPropriedades& bolsa);
+    void WriteProperties(BolsaPropriedades& bolsa);
+    // The control takes the combo box's natural height; both boxes span its inner width.
+    void Resize();
+
+    // Design-time settings. Every setter stores the value unchecked and notifies the host.
+    int32_t Estilo() const noexcept { return Estilo_; }
+    void Estilo(int32_t valor);
+    int32_t Mascara() const noexcept { return Mascara_; }
+    // Also sets MaxLength, the decimal places and the alignment the mask calls for.
+    void Mascara(int32_t valor);
+    int32_t QuantidadeCasasDecimais() const noexcept { return QuantidadeCasasDecimais_; }
+    void QuantidadeCasasDecimais(int32_t valor);
+    int32_t CapsLockMixed() const noexcept { return CapsLockMixed_; }
+    void CapsLockMixed(int32_t valor);
+    const std::u16string& CaracteresASeremRetiradosTexto() const noexcept {
+        return CaracteresASeremRetiradosTexto_;
+    }
+    void CaracteresASeremRetiradosTexto(std::u16string_view valor);
+    int16_t MaxLength() const noexcept { return MaxLength_; }
+    void MaxLength(int16_t valor);
+    double QtdMaxRegRetornadosPesqLookUp() const noexcept { return QtdMaxRegRetornadosPesqLookUp_; }
+    void QtdMaxRegRetornadosPesqLookUp(double valor);
+
+    // The shown box's text, as formatted.
+    std::u16string Text() const;
+    // Moves a value in as a whole: formatted (a money value first gets exactly its decimal
+    // places), searched in the lookup style, reported by Change.
+    void Text(std::u16string_view valor);
+    // The plain value of the shown text: "1.234,56" -> "1234,56"; "0" for an empty field.
+    std::u16string ClipText();
+    // The plain value with a decimal point: "1234.56". A value without a comma is returned
+    // as it is.
+    std::u16string ClipTextPonto();
+
+    // Everything the control keeps, for inspection by tests and session scripts.
+    struct Estado {
+        int32_t Estilo, Mascara, QuantidadeCasasDecimais, CapsLockMixed;
+        std::u16string CaracteresASeremRetiradosTexto;
+        int16_t MaxLength;
+        double QtdMaxRegRetornadosPesqLookUp;
+        int32_t FazerConsistenciaBasica;
+        std::vector<std::u16string> itemData;
+        int32_t lngListIndex, lngEntradaDe, blnBackspace;
+        bool blnEscrevendo;
+        int32_t lngSelStartAnterior;
+    };
+    Estado estado() const;
+
+private:
+    class OuvinteTexto;
+    class OuvinteCombo;
+
+    // Text box notifications.
+    void txt_KeyDown(int16_t& KeyCode, int16_t& Shift);
+    void txt_KeyPress(int16_t& KeyAscii);
+    void txt_KeyUp(int16_t& KeyCode, int16_t& Shift);
+    void txt_Change();
+    void txt_DblClick();
+    void txt_GotFocus();
+    void txt_LostFocus();
+
+    // The filter shared by both boxes: forbidden characters, then letter case. Returns
+    // false when the key was cancelled.
+    bool filtrar_caractere(int16_t& KeyAscii);
+    void aplicar_caixa_alta(int16_t& KeyAscii) const;
+    // Enter and Tab move on to the next control and count as a click.
+    void enter_ou_tab(int16_t KeyAscii);
+    Formatar& formatador();
+    void mostrar_estilo();
+    // Raises a numbered error when the host is in the form designer.
+    void somente_em_execucao() const;
+
+    CaixaTexto& txtCombo_;
+    CaixaCombo& cboCombo_;
+    Tela& tela_;
+    Hospedeiro& hospedeiro_;
+    std::unique_ptr<OuvinteTexto> ouvinte_texto_;
+    std::unique_ptr<OuvinteCombo> ouvinte_combo_;
+
+    int32_t blnBackspace_ = 0;
+    int32_t lngEntradaDe_ = 0;
+    int32_t Estilo_ = 0;
+    int32_t Mascara_ = 0;
+    int32_t QuantidadeCasasDecimais_ = 0;
+    int32_t CapsLockMixed_ = 0;
+    std::u16string CaracteresASeremRetiradosTexto_;
+    int16_t MaxLength_ = 0;
+    double QtdMaxRegRetornadosPesqLookUp_ = 0;
+    int32_t FazerConsistenciaBasica_ = 0;
+    std::optional<std::vector<std::u16string>> colItemData_;
+    bool blnEscrevendo_ = false;
+    int32_t lngSelStartAnterior_ = 0;
+    int32_t lngListIndex_ = -1;
+};
+
+}  // namespace pjtCampoVivo

@@ -1,0 +1,28 @@
+// The check a field makes when the user leaves it, by mask, with the fixed message that
+// reports an invalid value. Dates and date parts are checked as shown; CPF and CNPJ by the
+// check digits of their digit string.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace pjtCampoVivo {
+
+struct ChecagemSaida {
+    int32_t mascara;
+    // True when texto (as shown in the field, separators included) is acceptable.
+    bool (*valido)(std::u16string_view texto);
+    std::u16string_view prompt;
+    std::u16string_view titulo;
+    // The two taxpayer-number checks run only in the text box, not in the combo box.
+    bool documento;
+};
+
+// The check of a mask (3, 6, 7, 8, 9, 10, 13 or 14), or nullptr for a mask that is not
+// checked on leaving the field.
+const ChecagemSaida* checagem_saida(int32_t mascara) noexcept;
+
+// Message box code of every exit message: the critical icon with one OK button.
+inline constexpr int32_t CodigoMensagemCritica = 16;
+
+}  // namespace pjtCampoVivo
