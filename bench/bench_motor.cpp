@@ -4,6 +4,7 @@
 // and a hand-written CPF loop that the CPF paths are measured against.
 //
 //   bench_motor --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//               --benchmark_enable_random_interleaving=true
 //
 // Every formatting benchmark reports "alocacoes", the heap allocations of one iteration. After
 // the run the CPF paths' CPU times are printed as multiples of the hand-written loop (medians

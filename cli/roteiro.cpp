@@ -8,41 +8,39 @@
 #include "cli/json_saida.hpp"
 #include "cli/linhas.hpp"
 #include "cli/roteiro_operacoes.hpp"
+#include "cli/roteiro_sessao.hpp"
 #include "cli/utf8.hpp"
 
 namespace pjtCampoVivo::cli {
 
 namespace {
 
-// Operations of the control, known by name but not run by this version of the tool.
-void operacao_indisponivel(const ValorJson& linha, Sessao&, ResultadoLinha&) {
-    throw ErroCli("operation " + citar_json(linha.objeto.front().chave) +
-                  " is not available yet (only \"chamar\" is)");
-}
-
 struct EntradaOperacao {
     std::u16string_view nome;
     Operacao executar;
+    // An operation on the control: its line reports what the host and the screen heard
+    // and the state after it, and a failure of the member it ran is reported, not fatal.
+    bool controle;
 };
 
 constexpr std::array<EntradaOperacao, 17> operacoes{{
-    {u"chamar", operacao_chamar},
-    {u"novo", operacao_indisponivel},
-    {u"set", operacao_indisponivel},
-    {u"get", operacao_indisponivel},
-    {u"metodo", operacao_indisponivel},
-    {u"modo", operacao_indisponivel},
-    {u"redimensionar", operacao_indisponivel},
-    {u"hospede", operacao_indisponivel},
-    {u"teclar", operacao_indisponivel},
-    {u"tecla", operacao_indisponivel},
-    {u"selecionar", operacao_indisponivel},
-    {u"colar", operacao_indisponivel},
-    {u"focar", operacao_indisponivel},
-    {u"sair", operacao_indisponivel},
-    {u"clicar", operacao_indisponivel},
-    {u"abrir", operacao_indisponivel},
-    {u"duplo", operacao_indisponivel},
+    {u"chamar", operacao_chamar, false},
+    {u"novo", operacao_novo, true},
+    {u"set", operacao_set, true},
+    {u"get", operacao_get, true},
+    {u"metodo", operacao_metodo, true},
+    {u"modo", operacao_modo, true},
+    {u"redimensionar", operacao_redimensionar, true},
+    {u"hospede", operacao_hospede, true},
+    {u"teclar", operacao_teclar, true},
+    {u"tecla", operacao_tecla, true},
+    {u"selecionar", operacao_selecionar, true},
+    {u"colar", operacao_colar, true},
+    {u"focar", operacao_focar, true},
+    {u"sair", operacao_sair, true},
+    {u"clicar", operacao_clicar, true},
+    {u"abrir", operacao_abrir, true},
+    {u"duplo", operacao_duplo, true},
 }};
 
 // Blank lines and comments produce no output.
@@ -51,14 +49,14 @@ bool ignorada(std::string_view linha) {
     return primeiro == std::string_view::npos || linha[primeiro] == '#';
 }
 
-Operacao operacao_de(const ValorJson& linha) {
+const EntradaOperacao& operacao_de(const ValorJson& linha) {
     if (linha.tipo != ValorJson::Tipo::Objeto) {
         throw ErroCli("not a JSON object (found " + std::string(nome_tipo_json(linha.tipo)) + ")");
     }
     if (linha.objeto.empty()) throw ErroCli("the object names no operation");
     const std::u16string& nome = linha.objeto.front().chave;
     for (const auto& op : operacoes) {
-        if (op.nome == nome) return op.executar;
+        if (op.nome == nome) return op;
     }
     throw ErroCli("unknown operation " + citar_json(nome));
 }
@@ -115,9 +113,19 @@ void escrever_resultado(std::size_t numero_linha, const ResultadoLinha& r, std::
 void executar_linha(std::string_view texto, std::size_t numero, Sessao& sessao,
                     std::string& saida) {
     const ValorJson linha = ler_json(texto);
-    const Operacao operacao = operacao_de(linha);
+    const EntradaOperacao& operacao = operacao_de(linha);
     ResultadoLinha resultado;
-    operacao(linha, sessao, resultado);
+    if (operacao.controle) {
+        sessao.controle->limpar_registros();
+        try {
+            operacao.executar(linha, sessao, resultado);
+        } catch (const Erro& e) {
+            resultado.erro = e;
+        }
+        sessao.controle->relatar(resultado);
+    } else {
+        operacao.executar(linha, sessao, resultado);
+    }
     saida.clear();
     escrever_resultado(numero, resultado, saida);
 }

@@ -1,5 +1,5 @@
 // campovivo roteiro: replays a session script (JSON Lines) and prints, for each line run,
-// one JSON object with what the engine did.
+// one JSON object with what the engine, or the field on its form, did.
 #pragma once
 
 #include <string>

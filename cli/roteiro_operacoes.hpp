@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,9 +14,18 @@
 
 namespace pjtCampoVivo::cli {
 
-// The state a script acts on across lines. The engine calls need none; the control's
-// operations keep their form here.
-struct Sessao {};
+class SessaoControle;
+
+// The state a script acts on across lines: a form holding one control, replaced by "novo".
+// The engine calls need none of it.
+struct Sessao {
+    Sessao();
+    ~Sessao();
+    Sessao(const Sessao&) = delete;
+    Sessao& operator=(const Sessao&) = delete;
+
+    std::unique_ptr<SessaoControle> controle;
+};
 
 struct MensagemMostrada {
     std::u16string prompt;
@@ -37,10 +47,32 @@ struct ResultadoLinha {
 };
 
 // A handler gets the whole line (an object whose first member names the operation). A line
-// it cannot run (wrong member types, unknown names) is refused with ErroCli.
+// it cannot run (wrong member types, unknown names) is refused with ErroCli before anything
+// is done. The handlers of the control's operations let a pjtCampoVivo::Erro of the member
+// they run reach the runner, which reports it with the session as the failure left it.
 using Operacao = void (*)(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
 
 // {"chamar": NAME, "args": {...}}: one engine function or validator.
 void operacao_chamar(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+
+// The control, from the host's code.
+void operacao_novo(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_set(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_get(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_metodo(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_modo(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_redimensionar(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_hospede(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+
+// The user, on the control's shown inner box.
+void operacao_teclar(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_tecla(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_selecionar(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_colar(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_focar(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_sair(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_clicar(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_abrir(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
+void operacao_duplo(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado);
 
 }  // namespace pjtCampoVivo::cli

@@ -1,43 +1,33 @@
 #include "control/campo_vivo.hpp"
 
-#include "control/letras.hpp"
+#include "control/teclas.hpp"
+
 #include "formatting/mascaras.hpp"
 #include "formatting/separador_inserido.hpp"
 #include "toolkit/cores.hpp"
+#include "toolkit/letras.hpp"
 #include "validation/checagem_saida.hpp"
 #include "validation/conversao.hpp"
 #include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
 
+using detail::Backspace;
+using detail::caractere;
+using detail::codigo;
+using detail::Enter;
+using detail::Tab;
+
 namespace {
-
-constexpr int16_t Backspace = 8;
-constexpr int16_t Tab = 9;
-constexpr int16_t Enter = 13;
-
-// The keystroke that moves the focus on.
-constexpr std::u16string_view TeclaTab = u"{TAB}";
 
 // What loading assumes for a bag without the key: an apostrophe and a double quote.
 constexpr std::u16string_view CaracteresProibidosPadrao = u"'\"";
-
-constexpr char16_t caractere(int16_t codigo) noexcept {
-    return static_cast<char16_t>(static_cast<uint16_t>(codigo));
-}
-constexpr int16_t codigo(char16_t c) noexcept { return static_cast<int16_t>(c); }
-
-// A text of blanks only reads as empty in the exit check: the single space that a failed
-// check leaves behind must not be refused again and again.
-bool vazio_ou_brancos(std::u16string_view texto) noexcept {
-    return texto.find_first_not_of(u' ') == std::u16string_view::npos;
-}
 
 }  // namespace
 
 // The control's ears on its text box.
 class CampoVivo::OuvinteTexto final : public NotificacoesCaixa {
-public:
+  public:
     explicit OuvinteTexto(CampoVivo& c) : c_(c) {}
     void Change() override { c_.txt_Change(); }
     void KeyDown(int16_t& KeyCode, int16_t& Shift) override { c_.txt_KeyDown(KeyCode, Shift); }
@@ -47,24 +37,26 @@ public:
     void GotFocus() override { c_.txt_GotFocus(); }
     void LostFocus() override { c_.txt_LostFocus(); }
 
-private:
+  private:
     CampoVivo& c_;
 };
 
 // The control's ears on its combo box.
 class CampoVivo::OuvinteCombo final : public NotificacoesCaixa {
-public:
+  public:
     explicit OuvinteCombo(CampoVivo& c) : c_(c) {}
-    void Change() override {}
-    void KeyDown(int16_t&, int16_t&) override {}
-    void KeyPress(int16_t&) override {}
-    void KeyUp(int16_t&, int16_t&) override {}
-    void DblClick() override {}
-    void GotFocus() override {}
-    void LostFocus() override {}
+    void Change() override { c_.cbo_Change(); }
+    void KeyDown(int16_t& KeyCode, int16_t& Shift) override { c_.cbo_KeyDown(KeyCode, Shift); }
+    void KeyPress(int16_t& KeyAscii) override { c_.cbo_KeyPress(KeyAscii); }
+    void KeyUp(int16_t& KeyCode, int16_t& Shift) override { c_.cbo_KeyUp(KeyCode, Shift); }
+    void DblClick() override { c_.cbo_DblClick(); }
+    void GotFocus() override { c_.cbo_GotFocus(); }
+    void LostFocus() override { c_.cbo_LostFocus(); }
+    void Click() override { c_.cbo_Click(); }
+    void DropDown() override { c_.cbo_DropDown(); }
 
-private:
-    [[maybe_unused]] CampoVivo& c_;
+  private:
+    CampoVivo& c_;
 };
 
 CampoVivo::CampoVivo(CaixaTexto& txtCombo, CaixaCombo& cboCombo, Tela& tela, Hospedeiro& hospedeiro)
@@ -92,14 +84,18 @@ void CampoVivo::FazerConsistenciaBasica(int32_t valor) {
     hospedeiro_.PropertyChanged(u"FazerConsistenciaBasica");
 }
 
-int32_t CampoVivo::Alinhamento() const { return txtCombo_.Alignment(); }
+int32_t CampoVivo::Alinhamento() const {
+    return txtCombo_.Alignment();
+}
 
 void CampoVivo::Alinhamento(int32_t valor) {
     txtCombo_.Alignment(para_int16(valor));
     hospedeiro_.PropertyChanged(u"Alinhamento");
 }
 
-bool CampoVivo::Enabled() const { return cboCombo_.Enabled(); }
+bool CampoVivo::Enabled() const {
+    return cboCombo_.Enabled();
+}
 
 void CampoVivo::Enabled(bool valor) {
     cboCombo_.Enabled(valor);
@@ -107,7 +103,9 @@ void CampoVivo::Enabled(bool valor) {
     hospedeiro_.PropertyChanged(u"Enabled");
 }
 
-void CampoVivo::Refresh() { cboCombo_.Refresh(); }
+void CampoVivo::Refresh() {
+    cboCombo_.Refresh();
+}
 
 void CampoVivo::Resize() {
     // The control is always as tall as the combo box; setting the height resizes again, and
@@ -155,7 +153,8 @@ void CampoVivo::Mascara(int32_t valor) {
     if (const auto config = configuracao_mascara(valor)) {
         if (config->casas_decimais != 0) QuantidadeCasasDecimais(config->casas_decimais);
         MaxLength(config->max_length);
-        if (config->alinhamento != 0) txtCombo_.Alignment(static_cast<int16_t>(config->alinhamento));
+        if (config->alinhamento != 0)
+            txtCombo_.Alignment(static_cast<int16_t>(config->alinhamento));
     }
     hospedeiro_.PropertyChanged(u"Alinhamento");
     hospedeiro_.PropertyChanged(u"Mascara");
@@ -188,7 +187,9 @@ void CampoVivo::QtdMaxRegRetornadosPesqLookUp(double valor) {
 
 // ---- Persistence -------------------------------------------------------------------------
 
-void CampoVivo::InitProperties() { Estilo_ = 0; }
+void CampoVivo::InitProperties() {
+    Estilo_ = 0;
+}
 
 void CampoVivo::ReadProperties(BolsaPropriedades& bolsa) {
     // The box properties first, each put at once into its target.
@@ -217,11 +218,13 @@ void CampoVivo::ReadProperties(BolsaPropriedades& bolsa) {
 
     // Straight into the fields: loading Mascara must not recompute what was saved beside it.
     Mascara_ = bolsa.ReadProperty(u"Mascara", int16_t{0}).como_int32();
-    QuantidadeCasasDecimais_ = bolsa.ReadProperty(u"QuantidadeCasasDecimais", int16_t{0}).como_int32();
+    QuantidadeCasasDecimais_ =
+        bolsa.ReadProperty(u"QuantidadeCasasDecimais", int16_t{0}).como_int32();
     CapsLockMixed_ = bolsa.ReadProperty(u"CapsLockMixed", int16_t{0}).como_int32();
-    CaracteresASeremRetiradosTexto_ =
-        bolsa.ReadProperty(u"CaracteresASeremRetiradosTexto", std::u16string(CaracteresProibidosPadrao))
-            .como_texto();
+    CaracteresASeremRetiradosTexto_ = bolsa
+                                          .ReadProperty(u"CaracteresASeremRetiradosTexto",
+                                                        std::u16string(CaracteresProibidosPadrao))
+                                          .como_texto();
     MaxLength_ = bolsa.ReadProperty(u"MaxLength", int16_t{0}).como_int16();
     QtdMaxRegRetornadosPesqLookUp_ =
         bolsa.ReadProperty(u"QtdMaxRegRetornadosPesqLookUp", int16_t{100}).como_double();
@@ -235,7 +238,8 @@ void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
     bolsa.WriteProperty(u"BackColor", cboCombo_.BackColor(), cores::FundoJanela);
     bolsa.WriteProperty(u"Locked", cboCombo_.Locked(), false);
     const Figura icone = hospedeiro_.MouseIcon();
-    bolsa.WriteProperty(u"MouseIcon", icone.origem.empty() ? ValorPropriedade(Nada{}) : ValorPropriedade(icone),
+    bolsa.WriteProperty(u"MouseIcon",
+                        icone.origem.empty() ? ValorPropriedade(Nada{}) : ValorPropriedade(icone),
                         Nada{});
     bolsa.WriteProperty(u"MousePointer", cboCombo_.MousePointer(), int16_t{0});
     // The text shown at design time is never kept.
@@ -254,12 +258,15 @@ void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
     bolsa.WriteProperty(u"CaracteresASeremRetiradosTexto", CaracteresASeremRetiradosTexto_,
                         std::u16string(CaracteresProibidosPadrao));
     bolsa.WriteProperty(u"MaxLength", MaxLength_, int16_t{0});
-    bolsa.WriteProperty(u"QtdMaxRegRetornadosPesqLookUp", QtdMaxRegRetornadosPesqLookUp_, int16_t{100});
+    bolsa.WriteProperty(u"QtdMaxRegRetornadosPesqLookUp", QtdMaxRegRetornadosPesqLookUp_,
+                        int16_t{100});
 }
 
 // ---- Value members -----------------------------------------------------------------------
 
-std::u16string CampoVivo::Text() const { return Estilo_ != 0 ? cboCombo_.Text() : txtCombo_.Text(); }
+std::u16string CampoVivo::Text() const {
+    return Estilo_ != 0 ? cboCombo_.Text() : txtCombo_.Text();
+}
 
 void CampoVivo::Text(std::u16string_view valor) {
     lngEntradaDe_ = 1;
@@ -270,7 +277,8 @@ void CampoVivo::Text(std::u16string_view valor) {
         // A money value moved in gets exactly its decimal places before it is formatted:
         // "12" -> "12,00", "12,345" -> "12,34" (cut, not rounded).
         static constexpr std::u16string_view zeros = u"000000000000";
-        if (QuantidadeCasasDecimais_ < 0) throw Erro::argumento_invalido("QuantidadeCasasDecimais negativa");
+        if (QuantidadeCasasDecimais_ < 0)
+            throw Erro::argumento_invalido("QuantidadeCasasDecimais negativa");
         const auto casas = static_cast<std::size_t>(QuantidadeCasasDecimais_);
         std::u16string completo(valor);
         const auto virgula = valor.find(u',');
@@ -291,13 +299,15 @@ void CampoVivo::Text(std::u16string_view valor) {
 
 std::u16string CampoVivo::ClipText() {
     std::u16string texto = Text();
-    std::u16string valor = formatador().FormatarTextoSaida(texto, Mascara_, QuantidadeCasasDecimais_);
+    std::u16string valor =
+        formatador().FormatarTextoSaida(texto, Mascara_, QuantidadeCasasDecimais_);
     return valor.empty() ? u"0" : valor;
 }
 
 std::u16string CampoVivo::ClipTextPonto() {
     std::u16string valor = ClipText();
-    if (const auto virgula = valor.find(u','); virgula != std::u16string::npos) valor[virgula] = u'.';
+    if (const auto virgula = valor.find(u','); virgula != std::u16string::npos)
+        valor[virgula] = u'.';
     return valor;
 }
 
@@ -322,7 +332,7 @@ CampoVivo::Estado CampoVivo::estado() const {
 
 void CampoVivo::enter_ou_tab(int16_t KeyAscii) {
     if (KeyAscii != Enter && KeyAscii != Tab) return;
-    tela_.SendKeys(TeclaTab);
+    tela_.SendKeys(detail::TeclaTab);
     hospedeiro_.Click();
 }
 
@@ -350,9 +360,13 @@ void CampoVivo::txt_KeyDown(int16_t& KeyCode, int16_t& Shift) {
     hospedeiro_.KeyDown(KeyCode, Shift);
 }
 
-void CampoVivo::txt_KeyUp(int16_t& KeyCode, int16_t& Shift) { hospedeiro_.KeyUp(KeyCode, Shift); }
+void CampoVivo::txt_KeyUp(int16_t& KeyCode, int16_t& Shift) {
+    hospedeiro_.KeyUp(KeyCode, Shift);
+}
 
-void CampoVivo::txt_DblClick() { hospedeiro_.DblClick(); }
+void CampoVivo::txt_DblClick() {
+    hospedeiro_.DblClick();
+}
 
 void CampoVivo::txt_KeyPress(int16_t& KeyAscii) {
     blnBackspace_ = 0;
@@ -385,8 +399,8 @@ void CampoVivo::txt_Change() {
     std::u16string texto = txtCombo_.Text();
     Formatar& f = formatador();
     int32_t negativo = 0;
-    const std::u16string formatado =
-        f.FormatarTextoEntrada(texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo, lngEntradaDe_);
+    const std::u16string formatado = f.FormatarTextoEntrada(
+        texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo, lngEntradaDe_);
     txtCombo_.Text(formatado);
     if (SeparadorInserido == 1) txtCombo_.SelStart(para_int16(caret + 1));
     SeparadorInserido = 0;
@@ -410,7 +424,7 @@ void CampoVivo::txt_LostFocus() {
     const ChecagemSaida* checagem = checagem_saida(Mascara());
     if (checagem == nullptr) return;
     const std::u16string texto = txtCombo_.Text();
-    if (vazio_ou_brancos(texto)) return;
+    if (detail::vazio_ou_brancos(texto)) return;
     if (checagem->valido(texto)) return;
     tela_.MsgBox(checagem->prompt, CodigoMensagemCritica, checagem->titulo);
     txtCombo_.SetFocus();

@@ -25,14 +25,13 @@
 #include "toolkit/caixa_combo.hpp"
 #include "toolkit/caixa_texto.hpp"
 #include "toolkit/hospedeiro.hpp"
+#include "toolkit/recordset.hpp"
 #include "toolkit/tela.hpp"
 
 namespace pjtCampoVivo {
 
-class Recordset;
-
 class CampoVivo {
-public:
+  public:
     // The host's initialise notification: the remembered list position starts at -1.
     CampoVivo(CaixaTexto& txtCombo, CaixaCombo& cboCombo, Tela& tela, Hospedeiro& hospedeiro);
     ~CampoVivo();
@@ -98,6 +97,53 @@ public:
     // as it is.
     std::u16string ClipTextPonto();
 
+    // ---- The list (combo styles) ----
+
+    // Adds Item at Index (appended when absent) with its item data.
+    void AddItem(std::u16string_view Item, std::optional<int32_t> Index = std::nullopt,
+                 std::u16string_view ItemData = u"");
+    // Replaces the list by the records of rs from its current record on: entry text from
+    // field Item, item data from field ItemData (when named); the last record whose Item
+    // (or ItemData) begins with ItemAPosicionar (or ItemDataAPosicionar), case-blind, is
+    // selected. A null rs empties the list.
+    void Carregar(Recordset* rs, std::u16string_view Item, std::u16string_view ItemData = u"",
+                  std::u16string_view ItemAPosicionar = u"",
+                  std::u16string_view ItemDataAPosicionar = u"");
+    // Selects the first entry equal to Item (trimmed, case-blind).
+    void PosicionarPorItem(std::u16string_view Item);
+    // Selects the first entry whose item data equals ItemData (trimmed, case-blind).
+    void PosicionarPorItemData(std::u16string_view ItemData);
+    void Clear();
+    void RemoveItem(int16_t Index);
+    // The item data of entry Index; "0" for a negative Index.
+    std::u16string ItemData(int16_t Index);
+    void ItemData(int16_t Index, std::u16string_view valor);
+
+    int32_t hWnd() const;
+    std::u16string List(int16_t Index) const;
+    // Replaces entry Index's text only; its item data and the selection stay.
+    void List(int16_t Index, std::u16string_view valor);
+    int16_t ListCount() const;
+    // The remembered position (-1: none).
+    int16_t ListIndex() const;
+    // Selects entry V (run time only; nothing on an empty list).
+    void ListIndex(int16_t V);
+    int16_t NewIndex() const;
+    // The combo box's selection, in every style; the setters are run time only.
+    int32_t SelLength() const;
+    void SelLength(int32_t valor);
+    int32_t SelStart() const;
+    void SelStart(int32_t valor);
+    std::u16string SelText() const;
+    void SelText(std::u16string_view valor);
+    bool Sorted() const;
+    // The combo box's own kind, unrelated to Estilo.
+    int16_t Style() const;
+    std::u16string ToolTipText() const;
+    void ToolTipText(std::u16string_view valor);
+    int16_t TopIndex() const;
+    void TopIndex(int16_t valor);
+
     // Everything the control keeps, for inspection by tests and session scripts.
     struct Estado {
         int32_t Estilo, Mascara, QuantidadeCasasDecimais, CapsLockMixed;
@@ -112,7 +158,7 @@ public:
     };
     Estado estado() const;
 
-private:
+  private:
     class OuvinteTexto;
     class OuvinteCombo;
 
@@ -124,6 +170,24 @@ private:
     void txt_DblClick();
     void txt_GotFocus();
     void txt_LostFocus();
+
+    // Combo box notifications.
+    void cbo_Click();
+    void cbo_DblClick();
+    void cbo_DropDown();
+    void cbo_KeyDown(int16_t& KeyCode, int16_t& Shift);
+    void cbo_KeyPress(int16_t& KeyAscii);
+    void cbo_KeyUp(int16_t& KeyCode, int16_t& Shift);
+    void cbo_Change();
+    void cbo_GotFocus();
+    void cbo_LostFocus();
+    // The type-ahead search of the lookup style: shows the first entry that begins with the
+    // typed text, or brings back the remembered one and asks the host for more entries.
+    void PesquisarLookUp();
+    // Index of the first entry whose first `tamanho` characters equal alvo ignoring case.
+    std::optional<int16_t> procurar_prefixo(std::u16string_view alvo, std::size_t tamanho);
+    // The item-data store, created empty on first use.
+    std::vector<std::u16string>& itens();
 
     // The filter shared by both boxes: forbidden characters, then letter case. Returns
     // false when the key was cancelled.

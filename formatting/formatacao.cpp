@@ -1,6 +1,11 @@
 #include "formatting/formatacao.hpp"
 
+#include <charconv>
+#include <cmath>
+#include <string>
+
 #include "formatting/moldes.hpp"
+#include "validation/erro.hpp"
 #include "formatting/separador_inserido.hpp"
 
 namespace pjtCampoVivo {
@@ -62,6 +67,32 @@ std::u16string formatar_saida(std::u16string_view texto, eMascara mascara, int32
     std::u16string resultado;
     detail::formatar_saida(trabalho, valor(mascara), casas_decimais, resultado);
     return resultado;
+}
+
+std::u16string numero_plano(double valor) {
+    if (!std::isfinite(valor)) throw Erro::estouro("Estouro: número não finito");
+    // Fifteen significant digits, as a double carries them: "d.dddddddddddddde+XX".
+    char buffer[32];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(valor), std::chars_format::scientific, 14);
+    const std::string_view texto(buffer, static_cast<std::size_t>(r.ptr - buffer));
+    const auto e = texto.find('e');
+    std::u16string digitos;
+    for (const char c : texto.substr(0, e)) {
+        if (c != '.') digitos.push_back(static_cast<char16_t>(c));
+    }
+    int expoente = 0;
+    std::from_chars(texto.data() + e + 1 + (texto[e + 1] == '+'), texto.data() + texto.size(), expoente);
+    // value = digitos x 10^(expoente - 14)
+    const int escala = expoente - 14;
+    int32_t casas = 0;
+    if (escala >= 0) {
+        digitos.append(static_cast<std::size_t>(escala), u'0');
+    } else {
+        casas = -escala;
+    }
+    std::u16string saida;
+    detail::escrever_decimal(digitos, casas, std::signbit(valor) && valor != 0, saida);
+    return saida;
 }
 
 std::u16string com_ponto_decimal(std::u16string valor) {

@@ -40,6 +40,11 @@ SinaisFormatacao formatar_entrada_em(std::u16string_view texto, int32_t mascara,
 std::u16string formatar_saida(std::u16string_view texto, eMascara mascara,
                               int32_t casas_decimais = 0);
 
+// A double in the engine's plain decimal form, at most 15 significant digits: 1234.5 gives
+// "1234,5", 0.05 gives "0,05", 0.1 + 0.2 gives "0,3", 1e-5 gives "1E-05", 1e15 gives
+// "1E+15". An infinite or NaN value overflows (error 6).
+std::u16string numero_plano(double valor);
+
 // A plain value with its first decimal comma turned into a point, "0" for an empty one:
 // what a program that reads numbers the C way wants ("1234,56" -> "1234.56").
 std::u16string com_ponto_decimal(std::u16string valor);

@@ -60,11 +60,11 @@ std::u16string& rascunho() {
     return texto;
 }
 
-// Writes a whole number of digitos (leading zeros allowed) divided by 10^casas in the plain
-// decimal form of the Brazilian convention: no grouping, no leading zeros, "," and the
-// fraction without trailing zeros. Values of up to 15 significant digits below 0.0001 or
-// from 10^15 up take the exponent form "1,2E-05"; longer values are always written in full,
-// so no digit is ever lost or invented.
+}  // namespace
+
+// Values of up to 15 significant digits below 0.0001 or from 10^15 up take the exponent
+// form "1,2E-05"; longer values are always written in full, so no digit is ever lost or
+// invented.
 void escrever_decimal(std::u16string_view digitos, int32_t casas, bool negativo,
                       std::u16string& saida) {
     saida.clear();
@@ -107,8 +107,6 @@ void escrever_decimal(std::u16string_view digitos, int32_t casas, bool negativo,
         saida.append(s.substr(0, significativos));
     }
 }
-
-}  // namespace
 
 void dinheiro_taxa(std::u16string& texto, int32_t mascara, int32_t casas_decimais,
                    int32_t& negativo, std::u16string& saida) {

@@ -30,4 +30,8 @@ void formatar_entrada(std::u16string& texto, int32_t mascara, int16_t& max_lengt
 void formatar_saida(std::u16string& texto, int32_t mascara, int32_t casas_decimais,
                     std::u16string& saida);
 
+// A whole number of digitos (leading zeros allowed) divided by 10^casas, in the plain
+// decimal form; "-" in front when negativo.
+void escrever_decimal(std::u16string_view digitos, int32_t casas, bool negativo, std::u16string& saida);
+
 }  // namespace pjtCampoVivo::detail

@@ -6,7 +6,7 @@ set -euo pipefail
 pacotes=(
   cmake ninja-build g++ clang
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev libicu-dev
+  libcli11-dev libicu-dev libsqlite3-dev
 )
 
 faltam=()

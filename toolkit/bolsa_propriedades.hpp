@@ -10,11 +10,12 @@
 namespace pjtCampoVivo {
 
 class BolsaPropriedades {
-public:
+  public:
     virtual ~BolsaPropriedades() = default;
 
     // The stored value of chave, or padrao when the bag has none.
-    virtual ValorPropriedade ReadProperty(std::u16string_view chave, const ValorPropriedade& padrao) = 0;
+    virtual ValorPropriedade ReadProperty(std::u16string_view chave,
+                                          const ValorPropriedade& padrao) = 0;
     // Stores valor under chave. padrao, when given, is the value a reader would assume: a bag
     // may leave out a value equal to it.
     virtual void WriteProperty(std::u16string_view chave, const ValorPropriedade& valor,

@@ -16,7 +16,7 @@ namespace pjtCampoVivo {
 // setter returns, so handlers nest. Key codes are by reference: a KeyAscii set to 0 cancels
 // the character.
 class NotificacoesCaixa {
-public:
+  public:
     virtual void Change() = 0;
     virtual void KeyDown(int16_t& KeyCode, int16_t& Shift) = 0;
     virtual void KeyPress(int16_t& KeyAscii) = 0;
@@ -28,12 +28,12 @@ public:
     virtual void Click() {}
     virtual void DropDown() {}
 
-protected:
+  protected:
     ~NotificacoesCaixa() = default;
 };
 
 class Caixa {
-public:
+  public:
     virtual ~Caixa() = default;
 
     // Who hears this box's notifications (nullptr: nobody).

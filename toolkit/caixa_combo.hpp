@@ -12,7 +12,7 @@
 namespace pjtCampoVivo {
 
 class CaixaCombo : public Caixa {
-public:
+  public:
     // Natural height, fixed by the toolkit, in the units of Move.
     virtual int32_t Height() const = 0;
 

@@ -8,7 +8,7 @@
 namespace pjtCampoVivo {
 
 class CaixaTexto : public Caixa {
-public:
+  public:
     // 0 left, 1 right, 2 centred.
     virtual int16_t Alignment() const = 0;
     virtual void Alignment(int16_t valor) = 0;

@@ -15,7 +15,7 @@ namespace pjtCampoVivo {
 // raise returns, and by-reference arguments are shared with it (a KeyAscii set to 0 cancels
 // the key, a TextoProcurado rewritten is what the search goes on with).
 class EventosCampoVivo {
-public:
+  public:
     virtual void Click() = 0;
     virtual void DblClick() = 0;
     virtual void KeyDown(int16_t& KeyCode, int16_t& Shift) = 0;
@@ -25,12 +25,12 @@ public:
     virtual void DropDown() = 0;
     virtual void FimItensLista(std::u16string& TextoProcurado) = 0;
 
-protected:
+  protected:
     ~EventosCampoVivo() = default;
 };
 
 class Hospedeiro : public EventosCampoVivo {
-public:
+  public:
     virtual ~Hospedeiro() = default;
 
     // Marks the named property as changed, so the form is saved.

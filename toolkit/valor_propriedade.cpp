@@ -17,7 +17,8 @@ struct Visitante : F... {
 };
 
 [[noreturn]] void tipo_incompativel(const char* alvo) {
-    throw Erro::argumento_invalido(std::string("Tipo incompatível: o valor não se converte em ") + alvo);
+    throw Erro::argumento_invalido(std::string("Tipo incompatível: o valor não se converte em ") +
+                                   alvo);
 }
 
 // The number a value stands for, as a double: what every numeric read starts from.
@@ -39,7 +40,9 @@ double numero_de(const ValorPropriedade::Conteudo& v, const char* alvo) {
                       v);
 }
 
-std::u16string ascii(const std::string& s) { return {s.begin(), s.end()}; }
+std::u16string ascii(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 // A double as text: integers without a fraction, others with the shortest exact digits and
 // the Brazilian decimal comma.
@@ -84,7 +87,9 @@ bool ValorPropriedade::como_bool() const {
     return numero_de(v_, "booleano") != 0;
 }
 
-double ValorPropriedade::como_double() const { return numero_de(v_, "número"); }
+double ValorPropriedade::como_double() const {
+    return numero_de(v_, "número");
+}
 
 std::u16string ValorPropriedade::como_texto() const {
     return std::visit(Visitante{

@@ -36,8 +36,9 @@ struct Nada {
 };
 
 class ValorPropriedade {
-public:
-    using Conteudo = std::variant<Nada, int16_t, int32_t, Cor, bool, double, std::u16string, Fonte, Figura>;
+  public:
+    using Conteudo =
+        std::variant<Nada, int16_t, int32_t, Cor, bool, double, std::u16string, Fonte, Figura>;
 
     ValorPropriedade() = default;
     ValorPropriedade(int16_t v) : v_(v) {}
@@ -70,7 +71,7 @@ public:
 
     friend bool operator==(const ValorPropriedade&, const ValorPropriedade&) = default;
 
-private:
+  private:
     Conteudo v_;
 };
 

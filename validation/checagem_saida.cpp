@@ -25,7 +25,8 @@ constexpr std::array<ChecagemSaida, 8> tabela{{
      u"A data esta preenchida incorretamente, faça como no exemplo: 25/12/2003",
      u"Data informada incorretamente", false},
     {6, DataHora::DdMmValido,
-     u"O dia/mês estão preenchidos incorretamente, faça como no exemplo: 05/09 (dia cinco do mês nove)",
+     u"O dia/mês estão preenchidos incorretamente, faça como no exemplo: 05/09 (dia cinco do mês "
+     u"nove)",
      u"O dia/mês informado incorretamente", false},
     {7, DataHora::MmAaaaValido,
      u"O mês/ano estão preenchidos incorretamente, faça como no exemplo: 07/2003 (mês de 2003)",
@@ -39,8 +40,10 @@ constexpr std::array<ChecagemSaida, 8> tabela{{
     {10, DataHora::AnoValido,
      u"O ano esta preenchido incorretamente, faça como no exemplo: 2003 (ano de 2003)",
      u"O ano informado incorretamente", false},
-    {13, cpf_valido, u"O CPF esta preenchido incorretamente.", u"CPF informada incorretamente", true},
-    {14, cnpj_valido, u"O CGC esta preenchido incorretamente.", u"CGC informada incorretamente", true},
+    {13, cpf_valido, u"O CPF esta preenchido incorretamente.", u"CPF informada incorretamente",
+     true},
+    {14, cnpj_valido, u"O CGC esta preenchido incorretamente.", u"CGC informada incorretamente",
+     true},
 }};
 
 }  // namespace

@@ -213,8 +213,9 @@ grupo_roteiro() {
     caso stdin-dash 0 "$ok" --entrada "$linha1"$'\r\n' -- roteiro -
     caso comments-only 0 '' --entrada $'# nothing\n\n   # still nothing\n' -- roteiro
     caso unknown-operation 2 "$ok" --erro 'line 3' --entrada "$linha1"$'\n\n{"pular":1}\n'"$linha1" -- roteiro
-    caso control-operation 2 '' --erro 'line 1: operation "novo" is not available yet' \
-        --entrada '{"novo":true}' -- roteiro
+    caso sqlite-not-yet 2 '' --erro 'line 1: "sqlite" is not available yet' \
+        --entrada '{"metodo":"Carregar","sqlite":{"arquivo":"a.db","sql":"SELECT 1"},"args":{"Item":"x"}}' \
+        -- roteiro
     caso not-an-object 2 '' --erro 'line 1' --entrada '[1]' -- roteiro
     caso empty-object 2 '' --erro 'line 1' --entrada '{}' -- roteiro
     caso broken-json 2 '' --erro 'line 2' --entrada $'# x\n{"chamar":' -- roteiro
@@ -232,6 +233,7 @@ grupo_roteiro() {
         --entrada '{"chamar":"DdMmAaaa","args":{"Texto":"1","Mascara":3}}' -- roteiro
     caso bad-utf8 2 '' --erro 'line 1' --entrada $'{"chamar":"Cep","args":{"Texto":"\xff"}}' -- roteiro
     caso missing-file 2 '' --erro 'cannot open' -- roteiro /nonexistent/script.jsonl
+    grupo_roteiro_controle
     # A text beyond 16-bit positions fails the direct call; the dispatcher cuts it first.
     local longo
     longo=$(head -c 32768 /dev/zero | tr '\0' a)
@@ -240,6 +242,60 @@ grupo_roteiro() {
         '"args":{"Texto":"'"$longo"'"},"SeparadorInserido":0}')" \
         --entrada '{"chamar":"DdMmAaaa","args":{"Texto":"'"$longo"'"}}' --sh -- \
         '"$CAMPOVIVO" roteiro | sed -E "s/\"descricao\":\"[^\"]*\"/\"descricao\":\"@\"/"'
+}
+
+# Control lines the tool refuses before running anything: each stops the script with status 2
+# and a message naming the line and what is wrong.
+grupo_roteiro_controle() {
+    local linha
+    while IFS='|' read -r nome fragmento linha; do
+        [[ -z $nome || $nome == \#* ]] && continue
+        caso "$nome" 2 '' --erro "$fragmento" --entrada "$linha" -- roteiro
+    done <<'LINHAS'
+# name|fragment of the message|script line
+unknown-property|unknown property "Cor"|{"set":"Cor","valor":1}
+read-only-property|"ClipText" is read-only|{"set":"ClipText","valor":"x"}
+set-without-value|"valor"|{"set":"Mascara"}
+number-as-string|"valor" must be a number, not a string|{"set":"Mascara","valor":"3"}
+string-as-number|"valor" must be a string, not a number|{"set":"Text","valor":5}
+boolean-as-string|"valor" must be a boolean|{"set":"Enabled","valor":"sim"}
+index-missing|needs "indice"|{"get":"List"}
+index-foreign|takes no "indice"|{"get":"Text","indice":0}
+index-as-string|"indice" must be a number|{"get":"ItemData","indice":"0"}
+get-extra-member|unexpected member "valor"|{"get":"Text","valor":1}
+property-not-string|"get" must be a string|{"get":5}
+unknown-method|unknown method "Salvar"|{"metodo":"Salvar"}
+method-argument-type|"Item" must be a string|{"metodo":"AddItem","args":{"Item":1}}
+method-argument-missing|missing argument "Index"|{"metodo":"RemoveItem","args":{}}
+method-foreign-argument|unexpected member "Item"|{"metodo":"Clear","args":{"Item":"x"}}
+method-foreign-member|unexpected member "bolsa"|{"metodo":"Clear","bolsa":{}}
+records-missing|needs "registros"|{"metodo":"Carregar","args":{"Item":"x"}}
+records-not-list|"registros" must be an array, not an object|{"metodo":"Carregar","registros":{"a":1}}
+record-not-object|a record must be an object, not a number|{"metodo":"Carregar","registros":[1]}
+record-field-list|field "a"|{"metodo":"Carregar","registros":[{"a":[1]}]}
+bag-value-object|"Font"|{"metodo":"ReadProperties","bolsa":{"Font":{}}}
+bag-not-object|"bolsa" must be an object, not an array|{"metodo":"ReadProperties","bolsa":[]}
+mode-unknown|"designer" or "execucao"|{"modo":"runtime"}
+resize-one-number|two numbers|{"redimensionar":[1]}
+resize-strings|must be a number|{"redimensionar":["1","2"]}
+key-unknown|unknown key "Esc"|{"tecla":"Esc"}
+type-number|"teclar" must be a string|{"teclar":5}
+focus-false|"focar" takes the value true|{"focar":false}
+new-number|"novo" takes the value true|{"novo":1}
+user-extra-member|unexpected member "x"|{"teclar":"1","x":2}
+select-three|two numbers|{"selecionar":[0,1,2]}
+click-string|"clicar" must be a number|{"clicar":"0"}
+host-unknown-event|"Click"|{"hospede":{"Click":{}}}
+host-no-event|names no event|{"hospede":{}}
+host-read-only|"ListCount" is read-only|{"hospede":{"Change":{"set":"ListCount","valor":1}}}
+host-key-string|"KeyAscii" must be a number|{"hospede":{"KeyPress":{"KeyAscii":"0"}}}
+host-additem-number|each entry of "AddItem"|{"hospede":{"FimItensLista":{"AddItem":[1]}}}
+LINHAS
+    # A refused line ends the script after the output of the lines before it.
+    caso stops-after-output 2 '{"linha":1,"eventos":[],"avisos":[],"mensagens":[],"injetadas":[],"valor":65537' \
+        --erro 'line 2: unknown property' \
+        --entrada $'{"get":"hWnd"}\n{"get":"Cor"}\n{"get":"hWnd"}' --sh -- \
+        'saida=$("$CAMPOVIVO" roteiro); s=$?; printf "%s\n" "$saida" | sed -E "s/,\"erro\".*//"; exit $s'
 }
 
 "grupo_$grupo"

@@ -14,10 +14,13 @@ namespace {
 constexpr int32_t ValorInvalido = 380;
 
 [[noreturn]] void recusar(const char* operacao) {
-    throw Erro(ValorInvalido, TipoErro::Toolkit, std::string("Valor de propriedade inválido em ") + operacao);
+    throw Erro(ValorInvalido, TipoErro::Toolkit,
+               std::string("Valor de propriedade inválido em ") + operacao);
 }
 
-int32_t tamanho(const std::u16string& texto) { return para_int32(texto.size()); }
+int32_t tamanho(const std::u16string& texto) {
+    return para_int32(texto.size());
+}
 
 }  // namespace
 
@@ -35,7 +38,8 @@ void CaixaHeadlessBase::trocar_conteudo(std::u16string novo, int32_t cursor) {
 
 void CaixaHeadlessBase::substituir_selecao(std::u16string_view texto) {
     std::u16string novo = texto_;
-    novo.replace(static_cast<std::size_t>(sel_inicio_), static_cast<std::size_t>(sel_tamanho_), texto);
+    novo.replace(static_cast<std::size_t>(sel_inicio_), static_cast<std::size_t>(sel_tamanho_),
+                 texto);
     trocar_conteudo(std::move(novo), sel_inicio_ + static_cast<int32_t>(texto.size()));
 }
 
@@ -73,7 +77,9 @@ void CaixaHeadlessBase::selecionar(int32_t inicio, int32_t tamanho_selecao) {
     sel_tamanho_ = std::clamp(tamanho_selecao, 0, resto);
 }
 
-void CaixaHeadlessBase::colar(std::u16string_view texto) { substituir_selecao(texto); }
+void CaixaHeadlessBase::colar(std::u16string_view texto) {
+    substituir_selecao(texto);
+}
 
 template <class Costura>
 void CaixaHeadless<Costura>::SelStart(int32_t valor) {

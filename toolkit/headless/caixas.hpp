@@ -20,17 +20,17 @@ class CaixaHeadlessBase;
 
 // Who owns the focus: the headless form. A box asks it to move the focus to itself.
 class DonoFoco {
-public:
+  public:
     virtual void focar(CaixaHeadlessBase& caixa) = 0;
     virtual bool tem_foco(const CaixaHeadlessBase& caixa) const = 0;
 
-protected:
+  protected:
     ~DonoFoco() = default;
 };
 
 // State and user-side behaviour shared by both kinds of box.
 class CaixaHeadlessBase {
-public:
+  public:
     explicit CaixaHeadlessBase(std::string nome) : nome_(std::move(nome)) {}
     virtual ~CaixaHeadlessBase() = default;
 
@@ -65,7 +65,7 @@ public:
     int32_t topo() const noexcept { return topo_; }
     int32_t largura() const noexcept { return largura_; }
 
-protected:
+  protected:
     // Replaces the content and raises Change when it differs. The caret is placed before
     // the notification, so the handler sees it where it will stay.
     void trocar_conteudo(std::u16string novo, int32_t cursor);
@@ -93,7 +93,7 @@ protected:
 // The seam's common operations over the shared state, for either kind of box.
 template <class Costura>
 class CaixaHeadless : public Costura, public CaixaHeadlessBase {
-public:
+  public:
     using CaixaHeadlessBase::CaixaHeadlessBase;
 
     void definir_notificacoes(NotificacoesCaixa* ouvinte) override { ouvinte_ = ouvinte; }
@@ -118,7 +118,8 @@ public:
     void SelLength(int32_t valor) override;
     std::u16string SelText() const override {
         contar("SelText");
-        return texto_.substr(static_cast<std::size_t>(sel_inicio_), static_cast<std::size_t>(sel_tamanho_));
+        return texto_.substr(static_cast<std::size_t>(sel_inicio_),
+                             static_cast<std::size_t>(sel_tamanho_));
     }
     void SelText(std::u16string_view texto) override {
         contar("SelText=");
@@ -175,13 +176,13 @@ public:
         largura_ = largura;
     }
 
-protected:
+  protected:
     // Counting calls is not part of the box's observable state, so reads count too.
     void contar(const char* operacao) const { falhas_.contar(operacao); }
 };
 
 class CaixaTextoHeadless final : public CaixaHeadless<CaixaTexto> {
-public:
+  public:
     using CaixaHeadless::CaixaHeadless;
 
     int16_t Alignment() const override {
@@ -194,12 +195,12 @@ public:
     }
     int16_t alinhamento() const noexcept { return alinhamento_; }
 
-private:
+  private:
     int16_t alinhamento_ = 0;
 };
 
 class CaixaComboHeadless final : public CaixaHeadless<CaixaCombo> {
-public:
+  public:
     // The natural height a combo box has in the headless toolkit.
     static constexpr int32_t AlturaNatural = 315;
 
@@ -278,7 +279,7 @@ public:
 
     static constexpr int32_t Janela = 0x00010001;
 
-private:
+  private:
     void exigir_posicao(int32_t i, int32_t limite) const;
     void mostrar_entrada(int16_t i);
 

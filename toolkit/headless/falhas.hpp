@@ -10,7 +10,7 @@
 namespace pjtCampoVivo::headless {
 
 class Falhas {
-public:
+  public:
     // The n-th call (1-based) of operacao from now on fails with numero. Operation names are
     // the member's name, with "=" appended for a setter: "Text", "Text=", "SelText=",
     // "ListIndex=", "SetFocus", "AddItem", ...
@@ -21,7 +21,7 @@ public:
     // Counts one call of operacao and throws the armed error when its turn has come.
     void contar(const char* operacao);
 
-private:
+  private:
     struct Armada {
         int restantes;
         int32_t numero;

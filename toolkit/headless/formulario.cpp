@@ -20,9 +20,9 @@ CodigoTecla codigo_de(char16_t c) {
 }  // namespace
 
 Formulario::Formulario() {
-    for (CaixaHeadlessBase* caixa : {static_cast<CaixaHeadlessBase*>(&txtCombo),
-                                     static_cast<CaixaHeadlessBase*>(&cboCombo),
-                                     static_cast<CaixaHeadlessBase*>(&proximo)}) {
+    for (CaixaHeadlessBase* caixa :
+         {static_cast<CaixaHeadlessBase*>(&txtCombo), static_cast<CaixaHeadlessBase*>(&cboCombo),
+          static_cast<CaixaHeadlessBase*>(&proximo)}) {
         caixa->definir_dono_foco(this);
     }
     foco_ = &proximo;
@@ -120,13 +120,27 @@ void Formulario::tecla(Tecla t) {
         CaixaHeadlessBase& caixa = caixa_mostrada();
         const auto fim = static_cast<int32_t>(caixa.texto().size());
         switch (t) {
-            case Tecla::Backspace: digitar(caixa, 8); break;
-            case Tecla::Enter: digitar(caixa, 13); break;
-            case Tecla::Tab: digitar(caixa, 9); break;
-            case Tecla::Delete: tecla_especial(caixa, 46, 0); break;
-            case Tecla::Home: tecla_especial(caixa, 36, 0); break;
-            case Tecla::End: tecla_especial(caixa, 35, fim); break;
-            case Tecla::Left: tecla_especial(caixa, 37, caixa.inicio_selecao() - 1); break;
+            case Tecla::Backspace:
+                digitar(caixa, 8);
+                break;
+            case Tecla::Enter:
+                digitar(caixa, 13);
+                break;
+            case Tecla::Tab:
+                digitar(caixa, 9);
+                break;
+            case Tecla::Delete:
+                tecla_especial(caixa, 46, 0);
+                break;
+            case Tecla::Home:
+                tecla_especial(caixa, 36, 0);
+                break;
+            case Tecla::End:
+                tecla_especial(caixa, 35, fim);
+                break;
+            case Tecla::Left:
+                tecla_especial(caixa, 37, caixa.inicio_selecao() - 1);
+                break;
             case Tecla::Right:
                 tecla_especial(caixa, 39, caixa.inicio_selecao() + caixa.tamanho_selecao() + 1);
                 break;

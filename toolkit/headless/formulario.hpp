@@ -17,7 +17,7 @@ namespace pjtCampoVivo::headless {
 enum class Tecla { Backspace, Enter, Tab, Delete, Home, End, Left, Right };
 
 class Formulario final : private DonoFoco {
-public:
+  public:
     Formulario();
     Formulario(const Formulario&) = delete;
     Formulario& operator=(const Formulario&) = delete;
@@ -51,7 +51,7 @@ public:
     void focar(CaixaHeadlessBase& caixa) override;
     bool tem_foco(const CaixaHeadlessBase& caixa) const override { return foco_ == &caixa; }
 
-private:
+  private:
     CaixaHeadlessBase& caixa_mostrada();
     CaixaHeadlessBase& entrar_no_campo();
     // Runs one user action, then delivers the keystrokes it injected.

@@ -12,11 +12,11 @@
 namespace pjtCampoVivo::headless {
 
 class HospedeiroHeadless final : public Hospedeiro {
-public:
+  public:
     // Handlers of the host's code, run inside the raise; empty ones do nothing.
     struct Tratadores {
         std::function<void()> Click, DblClick, Change, DropDown;
-        std::function<void(int16_t& KeyCode, int16_t& Shift)> KeyDown, KeyUp;
+        std::function<void(int16_t&KeyCode, int16_t&Shift)> KeyDown, KeyUp;
         std::function<void(int16_t& KeyAscii)> KeyPress;
         std::function<void(std::u16string& TextoProcurado)> FimItensLista;
     };
@@ -59,7 +59,7 @@ public:
     Figura MouseIcon() const override { return icone_; }
     void MouseIcon(const Figura& figura) override { icone_ = figura; }
 
-private:
+  private:
     int32_t altura_ = 0;
     int32_t largura_ = 0;
     Fonte fonte_;

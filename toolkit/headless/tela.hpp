@@ -18,10 +18,11 @@ struct Mensagem {
 };
 
 class TelaHeadless final : public Tela {
-public:
+  public:
     static constexpr int32_t BotaoOk = 1;
 
-    int32_t MsgBox(std::u16string_view prompt, int32_t codigo, std::u16string_view titulo) override {
+    int32_t MsgBox(std::u16string_view prompt, int32_t codigo,
+                   std::u16string_view titulo) override {
         mensagens.push_back({std::u16string(prompt), codigo, std::u16string(titulo)});
         return BotaoOk;
     }

@@ -1,0 +1,83 @@
+// A run-time form holding one CampoVivo, set up as a host sets it up: the control created on
+// the form's two inner boxes, placed (InitProperties) and sized to 3000 x 315, the focus on
+// the next field. Tests drive it like a user through `form` and read what the user and the
+// host saw. Also: a property bag kept in memory, and a way to catch the number of a failure.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "control/campo_vivo.hpp"
+#include "toolkit/bolsa_propriedades.hpp"
+#include "toolkit/headless/formulario.hpp"
+#include "validation/erro.hpp"
+
+namespace pjtCampoVivo::teste {
+
+class Sessao {
+  public:
+    Sessao();
+    Sessao(const Sessao&) = delete;
+    Sessao& operator=(const Sessao&) = delete;
+
+    headless::Formulario form;
+    CampoVivo campo{form.txtCombo, form.cboCombo, form.tela, form.hospedeiro};
+
+    // Forgets the events, notices, messages and injected keys recorded so far.
+    void esquecer();
+
+    // The box the user sees: the text box in the text style, the combo box otherwise.
+    const headless::CaixaHeadlessBase& mostrada() const;
+    const std::u16string& texto() const { return mostrada().texto(); }
+    int32_t cursor() const { return mostrada().inicio_selecao(); }
+    int32_t selecionados() const { return mostrada().tamanho_selecao(); }
+
+    // Events the host heard, as recorded ("Change", "KeyPress(97)", "FimItensLista(Mx)").
+    const std::vector<std::u16string>& eventos() const { return form.hospedeiro.eventos; }
+    const std::vector<std::u16string>& avisos() const { return form.hospedeiro.avisos; }
+    // How many recorded events are exactly `evento`.
+    int quantos(std::u16string_view evento) const;
+    // True when some recorded event begins with `prefixo` ("KeyPress", "FimItensLista").
+    bool ouviu(std::u16string_view prefixo) const;
+
+    // Switches to a combo style and fills its list; then forgets what that recorded.
+    void combo(int32_t estilo, std::initializer_list<std::u16string_view> entradas);
+};
+
+// A number as the event records write it: 65 -> u"65".
+std::u16string texto_de(int32_t numero);
+
+// UTF-8 of a 16-bit text, for trace messages.
+std::string em_utf8(std::u16string_view texto);
+
+// The failure that f ended with, or nothing when it returned normally.
+std::optional<Erro> falha_de(const std::function<void()>& f);
+// Its number, or 0.
+int32_t numero_de(const std::function<void()>& f);
+
+// A property bag kept in memory: every write in order, the keys read in order, and the
+// values that reads find. It keeps values equal to their defaults.
+class BolsaMapa final : public BolsaPropriedades {
+  public:
+    struct Escrita {
+        std::u16string chave;
+        ValorPropriedade valor;
+        std::optional<ValorPropriedade> padrao;
+    };
+    std::vector<Escrita> escritas;
+    std::vector<std::u16string> lidas;
+    std::map<std::u16string, ValorPropriedade, std::less<>> valores;
+
+    ValorPropriedade ReadProperty(std::u16string_view chave,
+                                  const ValorPropriedade& padrao) override;
+    void WriteProperty(std::u16string_view chave, const ValorPropriedade& valor,
+                       const std::optional<ValorPropriedade>& padrao) override;
+};
+
+}  // namespace pjtCampoVivo::teste

@@ -1,0 +1,81 @@
+#include "toolkit/letras.hpp"
+
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+
+#include "validation/conversao.hpp"
+
+namespace pjtCampoVivo::letras {
+
+namespace {
+
+constexpr const char* Localidade = "pt_BR";
+
+using Mapeamento = int32_t (*)(UChar*, int32_t, const UChar*, int32_t, const char*, UErrorCode*);
+
+std::u16string mapear(std::u16string_view texto, Mapeamento mapa) {
+    if (texto.empty()) return {};
+    // Full mappings grow a text by at most three times.
+    std::u16string saida(texto.size() * 3 + 1, u'\0');
+    UErrorCode erro = U_ZERO_ERROR;
+    const int32_t n = mapa(saida.data(), para_int32(saida.size()), texto.data(),
+                           para_int32(texto.size()), Localidade, &erro);
+    if (U_FAILURE(erro)) return std::u16string(texto);
+    saida.resize(static_cast<std::size_t>(n));
+    return saida;
+}
+
+char16_t um_caractere(char16_t c, Mapeamento mapa) {
+    const std::u16string r = mapear(std::u16string_view(&c, 1), mapa);
+    return r.size() == 1 ? r[0] : c;
+}
+
+}  // namespace
+
+char16_t maiuscula(char16_t c) {
+    if (c < 0x80) return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
+    return um_caractere(c, u_strToUpper);
+}
+
+char16_t minuscula(char16_t c) {
+    if (c < 0x80) return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+    return um_caractere(c, u_strToLower);
+}
+
+std::u16string maiusculas(std::u16string_view texto) {
+    return mapear(texto, u_strToUpper);
+}
+
+std::u16string dobrar(std::u16string_view texto) {
+    if (texto.empty()) return {};
+    std::u16string saida(texto.size() * 3 + 1, u'\0');
+    UErrorCode erro = U_ZERO_ERROR;
+    const int32_t n = u_strFoldCase(saida.data(), para_int32(saida.size()), texto.data(),
+                                    para_int32(texto.size()), U_FOLD_CASE_DEFAULT, &erro);
+    if (U_FAILURE(erro)) return std::u16string(texto);
+    saida.resize(static_cast<std::size_t>(n));
+    return saida;
+}
+
+bool iguais_sem_caixa(std::u16string_view a, std::u16string_view b) {
+    // ASCII texts, the usual case, compare without a round trip through ICU.
+    const auto ascii = [](std::u16string_view t) {
+        for (const char16_t c : t) {
+            if (c >= 0x80) return false;
+        }
+        return true;
+    };
+    if (ascii(a) && ascii(b)) {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const auto baixa = [](char16_t c) {
+                return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+            };
+            if (baixa(a[i]) != baixa(b[i])) return false;
+        }
+        return true;
+    }
+    return dobrar(a) == dobrar(b);
+}
+
+}  // namespace pjtCampoVivo::letras

@@ -1,0 +1,24 @@
+// Letter case through ICU, shared by the control and the recordsets: the case of a typed
+// key, upper-case forms for comparisons, and full case folding for case-blind matching.
+// Mappings are ICU's full mappings for Brazilian Portuguese; accents stay significant.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pjtCampoVivo::letras {
+
+// The capital of a typed character; a character whose capital is not one character
+// ("ß" -> "SS") keeps its code.
+char16_t maiuscula(char16_t c);
+// The small letter of a typed character, with the same rule.
+char16_t minuscula(char16_t c);
+// The full upper-case form of a text ("ß" -> "SS").
+std::u16string maiusculas(std::u16string_view texto);
+// Unicode full case folding: equal folded texts differ at most in letter case
+// ("JOÃO" and "joão" fold alike; "joao" does not).
+std::u16string dobrar(std::u16string_view texto);
+// True when a and b are equal after full case folding.
+bool iguais_sem_caixa(std::u16string_view a, std::u16string_view b);
+
+}  // namespace pjtCampoVivo::letras

@@ -1,0 +1,94 @@
+#include "toolkit/sqlite/recordset_sqlite.hpp"
+
+#include <sqlite3.h>
+
+#include "formatting/formatacao.hpp"
+#include "toolkit/letras.hpp"
+#include "validation/conversao.hpp"
+#include "validation/erro.hpp"
+
+namespace pjtCampoVivo::sqlite {
+
+namespace {
+
+std::u16string ascii(const std::string& s) { return {s.begin(), s.end()}; }
+
+bool declarada_booleana(const char* tipo) {
+    if (tipo == nullptr) return false;
+    std::string t(tipo);
+    for (auto& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return t == "BOOLEAN" || t == "BOOL";
+}
+
+}  // namespace
+
+RecordsetSqlite::RecordsetSqlite(const std::string& arquivo, std::u16string_view sql) : arquivo_(arquivo) {
+    const int aberto = sqlite3_open_v2(arquivo.c_str(), &banco_, SQLITE_OPEN_READONLY, nullptr);
+    if (aberto != SQLITE_OK) falhar(aberto, "não foi possível abrir o banco");
+    // A locked database is waited for a moment before the failure is reported.
+    sqlite3_busy_timeout(banco_, 2000);
+    const int preparado = sqlite3_prepare16_v3(banco_, sql.data(), para_int32(sql.size() * sizeof(char16_t)), 0,
+                                               &consulta_, nullptr);
+    if (preparado != SQLITE_OK) falhar(preparado, "consulta recusada");
+    const int colunas = sqlite3_column_count(consulta_);
+    for (int i = 0; i < colunas; ++i) {
+        const auto* nome = static_cast<const char16_t*>(sqlite3_column_name16(consulta_, i));
+        colunas_dobradas_.push_back(letras::dobrar(nome != nullptr ? std::u16string_view(nome) : u""));
+        colunas_booleanas_.push_back(declarada_booleana(sqlite3_column_decltype(consulta_, i)));
+    }
+    passo();
+}
+
+RecordsetSqlite::~RecordsetSqlite() {
+    sqlite3_finalize(consulta_);
+    sqlite3_close_v2(banco_);
+}
+
+void RecordsetSqlite::falhar(int codigo, const std::string& oque) const {
+    std::string mensagem = "SQLite: " + oque + " em " + arquivo_;
+    if (banco_ != nullptr) mensagem += ": " + std::string(sqlite3_errmsg(banco_));
+    throw Erro(codigo, TipoErro::Toolkit, mensagem);
+}
+
+void RecordsetSqlite::passo() {
+    const int r = sqlite3_step(consulta_);
+    if (r == SQLITE_ROW) return;
+    if (r == SQLITE_DONE) {
+        fim_ = true;
+        return;
+    }
+    falhar(r, "falha ao ler o próximo registro");
+}
+
+void RecordsetSqlite::MoveNext() {
+    if (fim_) throw Erro::indice_invalido("MoveNext além do último registro");
+    passo();
+}
+
+std::optional<std::u16string> RecordsetSqlite::Campo(std::u16string_view nome) const {
+    if (fim_) throw Erro::indice_invalido("Não há registro atual: o recordset está no fim");
+    const std::u16string procurado = letras::dobrar(nome);
+    for (std::size_t i = 0; i < colunas_dobradas_.size(); ++i) {
+        if (colunas_dobradas_[i] != procurado) continue;
+        const int coluna = static_cast<int>(i);
+        switch (sqlite3_column_type(consulta_, coluna)) {
+            case SQLITE_NULL: return std::nullopt;
+            case SQLITE_INTEGER: {
+                const sqlite3_int64 n = sqlite3_column_int64(consulta_, coluna);
+                if (colunas_booleanas_[i]) return std::u16string(n != 0 ? u"Verdadeiro" : u"Falso");
+                return ascii(std::to_string(n));
+            }
+            case SQLITE_FLOAT: return numero_plano(sqlite3_column_double(consulta_, coluna));
+            default: {
+                const auto* texto = static_cast<const char16_t*>(sqlite3_column_text16(consulta_, coluna));
+                const int bytes = sqlite3_column_bytes16(consulta_, coluna);
+                if (texto == nullptr) return std::u16string();
+                return std::u16string(texto, static_cast<std::size_t>(bytes) / sizeof(char16_t));
+            }
+        }
+    }
+    throw Erro(numero_erro::CampoInexistente, TipoErro::CampoInexistente,
+               "Campo inexistente no recordset");
+}
+
+}  // namespace pjtCampoVivo::sqlite
