@@ -1,6 +1,7 @@
 // "metodo": the control's methods and the host's notifications that take arguments (the
 // property bag of ReadProperties and WriteProperties, the recordset of Carregar).
 #include <algorithm>
+#include <memory>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,8 +14,10 @@
 #include "cli/roteiro_argumentos.hpp"
 #include "cli/roteiro_operacoes.hpp"
 #include "cli/roteiro_sessao.hpp"
+#include "cli/utf8.hpp"
 #include "toolkit/bolsa_propriedades.hpp"
 #include "toolkit/headless/recordset_memoria.hpp"
+#include "toolkit/sqlite/recordset_sqlite.hpp"
 #include "validation/conversao.hpp"
 
 namespace pjtCampoVivo::cli {
@@ -139,14 +142,23 @@ std::optional<std::u16string> valor_do_campo(std::u16string_view nome, const Val
     }
 }
 
-// "registros": the records of a recordset, or null for no recordset at all.
-std::optional<headless::RecordsetMemoria> recordset_dado(const ValorJson& linha) {
-    if (linha.membro(u"sqlite")) {
-        throw ErroCli("\"sqlite\" is not available yet; give the records in \"registros\"");
-    }
+// "sqlite": {"arquivo": PATH, "sql": SELECT}, a query stepped row by row as the list loads.
+std::unique_ptr<Recordset> recordset_sqlite(const ValorJson& sqlite) {
+    exigir_tipo(sqlite, Tipo::Objeto, "\"sqlite\"");
+    const ValorJson* arquivo = membro_opcional(sqlite, u"arquivo", Tipo::Texto);
+    const ValorJson* sql = membro_opcional(sqlite, u"sql", Tipo::Texto);
+    if (!arquivo || !sql) throw ErroCli("\"sqlite\" needs \"arquivo\" and \"sql\"");
+    return std::make_unique<sqlite::RecordsetSqlite>(utf16_para_utf8(arquivo->texto), sql->texto);
+}
+
+// "registros": the records of a recordset, or null for no recordset at all; or "sqlite".
+std::unique_ptr<Recordset> recordset_dado(const ValorJson& linha) {
+    const ValorJson* sqlite = linha.membro(u"sqlite");
     const ValorJson* registros = linha.membro(u"registros");
-    if (!registros) throw ErroCli("Carregar needs \"registros\"");
-    if (registros->tipo == Tipo::Nulo) return std::nullopt;
+    if (sqlite && registros) throw ErroCli("Carregar takes \"registros\" or \"sqlite\", not both");
+    if (sqlite) return recordset_sqlite(*sqlite);
+    if (!registros) throw ErroCli("Carregar needs \"registros\" or \"sqlite\"");
+    if (registros->tipo == Tipo::Nulo) return nullptr;
     exigir_tipo(*registros, Tipo::Lista, "\"registros\"");
     std::vector<headless::RecordsetMemoria::Registro> lista;
     for (const auto& r : registros->lista) {
@@ -157,7 +169,7 @@ std::optional<headless::RecordsetMemoria> recordset_dado(const ValorJson& linha)
         }
         lista.push_back(std::move(registro));
     }
-    return headless::RecordsetMemoria(std::move(lista));
+    return std::make_unique<headless::RecordsetMemoria>(std::move(lista));
 }
 
 // The arguments of a method: "args" is an object of the names it takes.
@@ -243,8 +255,8 @@ const Metodo metodos[]{
          const std::u16string item_data = a.texto(u"ItemData");
          const std::u16string item_posicionar = a.texto(u"ItemAPosicionar");
          const std::u16string item_data_posicionar = a.texto(u"ItemDataAPosicionar");
-         std::optional<headless::RecordsetMemoria> rs = recordset_dado(linha);
-         s.campo.Carregar(rs ? &*rs : nullptr, item, item_data, item_posicionar,
+         const std::unique_ptr<Recordset> rs = recordset_dado(linha);
+         s.campo.Carregar(rs.get(), item, item_data, item_posicionar,
                           item_data_posicionar);
      }},
     {u"ReadProperties",
