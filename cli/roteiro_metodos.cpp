@@ -1,8 +1,8 @@
 // "metodo": the control's methods and the host's notifications that take arguments (the
 // property bag of ReadProperties and WriteProperties, the recordset of Carregar).
 #include <algorithm>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -256,8 +256,7 @@ const Metodo metodos[]{
          const std::u16string item_posicionar = a.texto(u"ItemAPosicionar");
          const std::u16string item_data_posicionar = a.texto(u"ItemDataAPosicionar");
          const std::unique_ptr<Recordset> rs = recordset_dado(linha);
-         s.campo.Carregar(rs.get(), item, item_data, item_posicionar,
-                          item_data_posicionar);
+         s.campo.Carregar(rs.get(), item, item_data, item_posicionar, item_data_posicionar);
      }},
     {u"ReadProperties",
      {},

@@ -11,7 +11,9 @@ namespace pjtCampoVivo::sqlite {
 
 namespace {
 
-std::u16string ascii(const std::string& s) { return {s.begin(), s.end()}; }
+std::u16string ascii(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 bool declarada_booleana(const char* tipo) {
     if (tipo == nullptr) return false;
@@ -22,18 +24,20 @@ bool declarada_booleana(const char* tipo) {
 
 }  // namespace
 
-RecordsetSqlite::RecordsetSqlite(const std::string& arquivo, std::u16string_view sql) : arquivo_(arquivo) {
+RecordsetSqlite::RecordsetSqlite(const std::string& arquivo, std::u16string_view sql)
+    : arquivo_(arquivo) {
     const int aberto = sqlite3_open_v2(arquivo.c_str(), &banco_, SQLITE_OPEN_READONLY, nullptr);
     if (aberto != SQLITE_OK) falhar(aberto, "não foi possível abrir o banco");
     // A locked database is waited for a moment before the failure is reported.
-    sqlite3_busy_timeout(banco_, 2000);
-    const int preparado = sqlite3_prepare16_v3(banco_, sql.data(), para_int32(sql.size() * sizeof(char16_t)), 0,
-                                               &consulta_, nullptr);
+    sqlite3_busy_timeout(banco_, 1000);
+    const int preparado = sqlite3_prepare16_v3(
+        banco_, sql.data(), para_int32(sql.size() * sizeof(char16_t)), 0, &consulta_, nullptr);
     if (preparado != SQLITE_OK) falhar(preparado, "consulta recusada");
     const int colunas = sqlite3_column_count(consulta_);
     for (int i = 0; i < colunas; ++i) {
         const auto* nome = static_cast<const char16_t*>(sqlite3_column_name16(consulta_, i));
-        colunas_dobradas_.push_back(letras::dobrar(nome != nullptr ? std::u16string_view(nome) : u""));
+        colunas_dobradas_.push_back(
+            letras::dobrar(nome != nullptr ? std::u16string_view(nome) : u""));
         colunas_booleanas_.push_back(declarada_booleana(sqlite3_column_decltype(consulta_, i)));
     }
     passo();
@@ -72,15 +76,18 @@ std::optional<std::u16string> RecordsetSqlite::Campo(std::u16string_view nome) c
         if (colunas_dobradas_[i] != procurado) continue;
         const int coluna = static_cast<int>(i);
         switch (sqlite3_column_type(consulta_, coluna)) {
-            case SQLITE_NULL: return std::nullopt;
+            case SQLITE_NULL:
+                return std::nullopt;
             case SQLITE_INTEGER: {
                 const sqlite3_int64 n = sqlite3_column_int64(consulta_, coluna);
                 if (colunas_booleanas_[i]) return std::u16string(n != 0 ? u"Verdadeiro" : u"Falso");
                 return ascii(std::to_string(n));
             }
-            case SQLITE_FLOAT: return numero_plano(sqlite3_column_double(consulta_, coluna));
+            case SQLITE_FLOAT:
+                return numero_plano(sqlite3_column_double(consulta_, coluna));
             default: {
-                const auto* texto = static_cast<const char16_t*>(sqlite3_column_text16(consulta_, coluna));
+                const auto* texto =
+                    static_cast<const char16_t*>(sqlite3_column_text16(consulta_, coluna));
                 const int bytes = sqlite3_column_bytes16(consulta_, coluna);
                 if (texto == nullptr) return std::u16string();
                 return std::u16string(texto, static_cast<std::size_t>(bytes) / sizeof(char16_t));

@@ -20,7 +20,7 @@ struct sqlite3_stmt;
 namespace pjtCampoVivo::sqlite {
 
 class RecordsetSqlite final : public Recordset {
-public:
+  public:
     // Opens arquivo (UTF-8 path) read-only and runs sql on it. A missing, locked or corrupt
     // file, or a statement SQLite refuses, fails with a toolkit error that names the file
     // and SQLite's own message.
@@ -33,7 +33,7 @@ public:
     std::optional<std::u16string> Campo(std::u16string_view nome) const override;
     void MoveNext() override;
 
-private:
+  private:
     void passo();
     [[noreturn]] void falhar(int codigo, const std::string& oque) const;
 
