@@ -213,8 +213,10 @@ grupo_roteiro() {
     caso stdin-dash 0 "$ok" --entrada "$linha1"$'\r\n' -- roteiro -
     caso comments-only 0 '' --entrada $'# nothing\n\n   # still nothing\n' -- roteiro
     caso unknown-operation 2 "$ok" --erro 'line 3' --entrada "$linha1"$'\n\n{"pular":1}\n'"$linha1" -- roteiro
-    caso sqlite-not-yet 2 '' --erro 'line 1: "sqlite" is not available yet' \
-        --entrada '{"metodo":"Carregar","sqlite":{"arquivo":"a.db","sql":"SELECT 1"},"args":{"Item":"x"}}' \
+    caso sqlite-without-sql 2 '' --erro 'line 1: "sqlite" needs' \
+        --entrada '{"metodo":"Carregar","sqlite":{"arquivo":"a.db"},"args":{"Item":"x"}}' -- roteiro
+    caso sqlite-and-records 2 '' --erro 'line 1' \
+        --entrada '{"metodo":"Carregar","sqlite":{"arquivo":"a.db","sql":"SELECT 1"},"registros":[],"args":{"Item":"x"}}' \
         -- roteiro
     caso not-an-object 2 '' --erro 'line 1' --entrada '[1]' -- roteiro
     caso empty-object 2 '' --erro 'line 1' --entrada '{}' -- roteiro
