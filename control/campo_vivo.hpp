@@ -218,6 +218,15 @@ class CampoVivo {
     double QtdMaxRegRetornadosPesqLookUp_ = 0;
     int32_t FazerConsistenciaBasica_ = 0;
     std::optional<std::vector<std::u16string>> colItemData_;
+    // The list's entries folded for the type-ahead search, kept in step with the combo box's
+    // list by every member that changes it, so a keystroke compares without copying or
+    // folding 32,767 entries again.
+    struct EntradaPesquisa {
+        std::u16string dobrada;
+        bool por_unidade;  // each code unit folded to one: a prefix folds to a prefix
+    };
+    std::vector<EntradaPesquisa> pesquisa_;
+    void lembrar_entrada(std::size_t posicao, std::u16string_view texto);
     bool blnEscrevendo_ = false;
     int32_t lngSelStartAnterior_ = 0;
     int32_t lngListIndex_ = -1;

@@ -44,9 +44,17 @@ std::vector<std::u16string>& CampoVivo::itens() {
     return *colItemData_;
 }
 
+void CampoVivo::lembrar_entrada(std::size_t posicao, std::u16string_view texto) {
+    EntradaPesquisa entrada;
+    entrada.por_unidade = letras::dobrar_por_unidade(texto, entrada.dobrada);
+    posicao = std::min(posicao, pesquisa_.size());
+    pesquisa_.insert(pesquisa_.begin() + static_cast<std::ptrdiff_t>(posicao), std::move(entrada));
+}
+
 void CampoVivo::AddItem(std::u16string_view Item, std::optional<int32_t> Index,
                         std::u16string_view ItemData) {
     cboCombo_.AddItem(Item, Index);
+    lembrar_entrada(static_cast<std::size_t>(std::max<int16_t>(cboCombo_.NewIndex(), 0)), Item);
     std::vector<std::u16string>& dados = itens();
     const auto posicao = static_cast<std::size_t>(
         std::clamp<int32_t>(cboCombo_.NewIndex(), 0, static_cast<int32_t>(dados.size())));
@@ -57,6 +65,7 @@ void CampoVivo::Carregar(Recordset* rs, std::u16string_view Item, std::u16string
                          std::u16string_view ItemAPosicionar,
                          std::u16string_view ItemDataAPosicionar) {
     cboCombo_.Clear();
+    pesquisa_.clear();
     colItemData_.reset();
     int16_t posicao = -1;
     int16_t contador = 0;
@@ -110,12 +119,16 @@ void CampoVivo::PosicionarPorItemData(std::u16string_view ItemData) {
 
 void CampoVivo::Clear() {
     cboCombo_.Clear();
+    pesquisa_.clear();
     cboCombo_.ListIndex(-1);
     colItemData_.reset();
 }
 
 void CampoVivo::RemoveItem(int16_t Index) {
     cboCombo_.RemoveItem(Index);
+    if (Index >= 0 && static_cast<std::size_t>(Index) < pesquisa_.size()) {
+        pesquisa_.erase(pesquisa_.begin() + Index);
+    }
     std::vector<std::u16string>& dados = itens();
     exigir_indice(Index, dados.size());
     dados.erase(dados.begin() + Index);
@@ -147,6 +160,10 @@ std::u16string CampoVivo::List(int16_t Index) const {
 void CampoVivo::List(int16_t Index, std::u16string_view valor) {
     exigir_indice(Index, static_cast<std::size_t>(std::max<int16_t>(cboCombo_.ListCount(), 0)));
     cboCombo_.List(Index, valor);
+    if (static_cast<std::size_t>(Index) < pesquisa_.size()) {
+        auto& entrada = pesquisa_[static_cast<std::size_t>(Index)];
+        entrada.por_unidade = letras::dobrar_por_unidade(valor, entrada.dobrada);
+    }
 }
 
 int16_t CampoVivo::ListCount() const {

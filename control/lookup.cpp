@@ -91,11 +91,19 @@ void CampoVivo::cbo_Change() {
 }
 
 std::optional<int16_t> CampoVivo::procurar_prefixo(std::u16string_view alvo, std::size_t tamanho) {
+    const std::u16string alvo_dobrado = letras::dobrar(alvo);
     const int16_t quantos = cboCombo_.ListCount();
     for (int16_t i = 0; i < quantos; ++i) {
-        const std::u16string entrada = cboCombo_.List(i);
-        const std::u16string_view prefixo = std::u16string_view(entrada).substr(0, tamanho);
-        if (letras::iguais_sem_caixa(prefixo, alvo)) return i;
+        const auto posicao = static_cast<std::size_t>(i);
+        bool igual = false;
+        if (posicao < pesquisa_.size() && pesquisa_[posicao].por_unidade) {
+            igual =
+                std::u16string_view(pesquisa_[posicao].dobrada).substr(0, tamanho) == alvo_dobrado;
+        } else {
+            const std::u16string entrada = cboCombo_.List(i);
+            igual = letras::dobrar(std::u16string_view(entrada).substr(0, tamanho)) == alvo_dobrado;
+        }
+        if (igual) return i;
     }
     return std::nullopt;
 }

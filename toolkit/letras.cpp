@@ -46,8 +46,27 @@ std::u16string maiusculas(std::u16string_view texto) {
     return mapear(texto, u_strToUpper);
 }
 
+namespace {
+
+constexpr bool ascii(std::u16string_view t) noexcept {
+    for (const char16_t c : t) {
+        if (c >= 0x80) return false;
+    }
+    return true;
+}
+
+constexpr char16_t minuscula_ascii(char16_t c) noexcept {
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+}
+
+}  // namespace
+
 std::u16string dobrar(std::u16string_view texto) {
-    if (texto.empty()) return {};
+    if (ascii(texto)) {
+        std::u16string saida(texto);
+        for (auto& c : saida) c = minuscula_ascii(c);
+        return saida;
+    }
     std::u16string saida(texto.size() * 3 + 1, u'\0');
     UErrorCode erro = U_ZERO_ERROR;
     const int32_t n = u_strFoldCase(saida.data(), para_int32(saida.size()), texto.data(),
@@ -57,21 +76,35 @@ std::u16string dobrar(std::u16string_view texto) {
     return saida;
 }
 
+bool dobrar_por_unidade(std::u16string_view texto, std::u16string& saida) {
+    saida.assign(texto);
+    bool por_unidade = true;
+    for (auto& c : saida) {
+        if (c < 0x80) {
+            c = minuscula_ascii(c);
+            continue;
+        }
+        if (U16_IS_SURROGATE(c)) {
+            por_unidade = false;
+            continue;
+        }
+        const std::u16string d = dobrar(std::u16string_view(&c, 1));
+        if (d.size() == 1) {
+            c = d[0];
+        } else {
+            por_unidade = false;
+        }
+    }
+    if (!por_unidade) saida = dobrar(texto);
+    return por_unidade;
+}
+
 bool iguais_sem_caixa(std::u16string_view a, std::u16string_view b) {
     // ASCII texts, the usual case, compare without a round trip through ICU.
-    const auto ascii = [](std::u16string_view t) {
-        for (const char16_t c : t) {
-            if (c >= 0x80) return false;
-        }
-        return true;
-    };
     if (ascii(a) && ascii(b)) {
         if (a.size() != b.size()) return false;
         for (std::size_t i = 0; i < a.size(); ++i) {
-            const auto baixa = [](char16_t c) {
-                return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
-            };
-            if (baixa(a[i]) != baixa(b[i])) return false;
+            if (minuscula_ascii(a[i]) != minuscula_ascii(b[i])) return false;
         }
         return true;
     }

@@ -18,6 +18,10 @@ std::u16string maiusculas(std::u16string_view texto);
 // Unicode full case folding: equal folded texts differ at most in letter case
 // ("JOÃO" and "joão" fold alike; "joao" does not).
 std::u16string dobrar(std::u16string_view texto);
+// Folds texto into saida as dobrar does, and tells whether every code unit folded to exactly
+// one code unit (true for ASCII and most accented letters; false for "ß" -> "ss" or a
+// surrogate pair). When it did, the fold of any prefix of texto is the same prefix of saida.
+bool dobrar_por_unidade(std::u16string_view texto, std::u16string& saida);
 // True when a and b are equal after full case folding.
 bool iguais_sem_caixa(std::u16string_view a, std::u16string_view b);
 

@@ -296,5 +296,54 @@ TEST(Pesquisa, HospedeiroQueEsvaziaOTextoProcurado) {
     EXPECT_EQ(s.campo.ListIndex(), 0);
 }
 
+// The search folds case fully and keeps accents: the same entries must be found whether the
+// list was filled by AddItem, changed by List or shifted by RemoveItem.
+TEST(Pesquisa, DobraDeCaixaCompletaComAcentos) {
+    struct Caso {
+        std::vector<std::u16string> entradas;
+        std::u16string digitado;
+        int16_t esperado;  // -1: nothing matches
+    } casos[] = {
+        {{u"Joao", u"JOÃO PESSOA"}, u"joã", 1},
+        {{u"João", u"Joao"}, u"joa", 1},
+        // Prefixes are cut in code units before folding: "Straß" folds to "strass".
+        {{u"Straße", u"Strasse"}, u"stras", 1},
+        {{u"ÉRICA", u"Erica"}, u"éri", 0},
+        {{u"Ana", u"ÁGUA"}, u"á", 1},
+        {{u"Ana", u"Bia"}, u"ç", -1},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(em_utf8(c.digitado));
+        Sessao s;
+        s.combo(2, {});
+        for (const auto& e : c.entradas) s.campo.AddItem(e);
+        s.form.teclar(c.digitado);
+        EXPECT_EQ(s.campo.ListIndex(), c.esperado);
+    }
+    // A whole entry folds fully: "Straße" is found by "STRASSE".
+    Sessao s;
+    s.combo(2, {u"Strasbourg", u"Straße"});
+    s.campo.Text(u"STRASSE");
+    EXPECT_EQ(s.campo.ListIndex(), 1);
+}
+
+TEST(Pesquisa, ListaAlteradaPeloHospedeiroEPesquisadaComoEsta) {
+    Sessao s;
+    s.combo(2, {u"Maria", u"Mario"});
+    s.campo.AddItem(u"Zélia", 0);
+    s.campo.List(2, u"Marta");
+    s.campo.RemoveItem(1);  // Maria goes away: [Zélia, Marta]
+    s.form.teclar(u"mar");
+    EXPECT_EQ(s.texto(), u"Marta");
+    EXPECT_EQ(s.campo.ListIndex(), 1);
+    s.campo.Clear();
+    s.campo.AddItem(u"ZÉLIA");
+    s.form.sair();
+    s.campo.Text(u"");
+    s.form.teclar(u"zé");
+    EXPECT_EQ(s.texto(), u"ZÉLIA");
+    EXPECT_EQ(s.campo.ListIndex(), 0);
+}
+
 }  // namespace
 }  // namespace pjtCampoVivo
