@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace pjtCampoVivo {
 
@@ -70,6 +71,7 @@ enum class eTipoModulo : int32_t {
 
 // The published value of an enumerator, as the 32-bit integer the interfaces take.
 template <typename E>
+requires std::is_enum_v<E>
 constexpr int32_t valor(E e) noexcept {
     return static_cast<int32_t>(e);
 }

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "formatting/moldes.hpp"
-#include "validation/erro.hpp"
 #include "formatting/separador_inserido.hpp"
+#include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
 
@@ -73,7 +73,8 @@ std::u16string numero_plano(double valor) {
     if (!std::isfinite(valor)) throw Erro::estouro("Estouro: número não finito");
     // Fifteen significant digits, as a double carries them: "d.dddddddddddddde+XX".
     char buffer[32];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(valor), std::chars_format::scientific, 14);
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(valor),
+                                 std::chars_format::scientific, 14);
     const std::string_view texto(buffer, static_cast<std::size_t>(r.ptr - buffer));
     const auto e = texto.find('e');
     std::u16string digitos;
@@ -81,7 +82,8 @@ std::u16string numero_plano(double valor) {
         if (c != '.') digitos.push_back(static_cast<char16_t>(c));
     }
     int expoente = 0;
-    std::from_chars(texto.data() + e + 1 + (texto[e + 1] == '+'), texto.data() + texto.size(), expoente);
+    std::from_chars(texto.data() + e + 1 + (texto[e + 1] == '+'), texto.data() + texto.size(),
+                    expoente);
     // value = digitos x 10^(expoente - 14)
     const int escala = expoente - 14;
     int32_t casas = 0;

@@ -26,21 +26,42 @@ void marcar_separador() noexcept {
     SeparadorInserido = 1;
 }
 
-// Appends digitos with "." before every block of three counted from the right, never before
-// the first digit: "1234567" gives "1.234.567". Three digits or fewer are appended as they are.
-void agrupar_por_milhar(std::u16string_view digitos, std::u16string& saida) {
-    std::size_t primeiro_bloco = digitos.size() % 3;
-    if (primeiro_bloco == 0) primeiro_bloco = std::min<std::size_t>(3, digitos.size());
-    saida.append(digitos.substr(0, primeiro_bloco));
-    for (std::size_t i = primeiro_bloco; i < digitos.size(); i += 3) {
-        saida.push_back(u'.');
-        saida.append(digitos.substr(i, 3));
-    }
-}
-
 std::size_t tamanho_agrupado(std::size_t n) noexcept {
     return n <= 3 ? n : n + (n - 1) / 3;
 }
+
+// Writes a display text by position into a string sized once: the shapes are known before
+// the first character is written, and this runs on every keystroke.
+class Escritor {
+  public:
+    Escritor(std::u16string& saida, std::size_t tamanho) {
+        saida.resize(tamanho);
+        p_ = saida.data();
+    }
+    void por(char16_t c) noexcept { *p_++ = c; }
+    void por(std::u16string_view texto) noexcept {
+        for (const char16_t c : texto) *p_++ = c;
+    }
+    void zeros(std::size_t n) noexcept {
+        for (std::size_t i = 0; i < n; ++i) *p_++ = u'0';
+    }
+    // digitos with "." before every block of three counted from the right, never before the
+    // first digit: "1234567" gives "1.234.567". Three digits or fewer stay as they are.
+    void agrupado(std::u16string_view digitos) noexcept {
+        std::size_t bloco = digitos.size() % 3;
+        if (bloco == 0) bloco = std::min<std::size_t>(3, digitos.size());
+        por(digitos.substr(0, bloco));
+        for (std::size_t i = bloco; i < digitos.size(); i += 3) {
+            *p_++ = u'.';
+            *p_++ = digitos[i];
+            *p_++ = digitos[i + 1];
+            *p_++ = digitos[i + 2];
+        }
+    }
+
+  private:
+    char16_t* p_;
+};
 
 void extrair_sem_sinal(std::u16string& texto) {
     int32_t ignorado = 0;
@@ -115,7 +136,8 @@ void dinheiro_taxa(std::u16string& texto, int32_t mascara, int32_t casas_decimai
     // themselves keeps every one of them, however many the field holds.
     const auto primeiro = texto.find_first_not_of(u'0');
     if (primeiro == std::u16string::npos) {
-        texto.assign(u"0");
+        texto.resize(1);
+        texto[0] = u'0';
     } else {
         texto.erase(0, primeiro);
     }
@@ -124,21 +146,20 @@ void dinheiro_taxa(std::u16string& texto, int32_t mascara, int32_t casas_decimai
     const std::u16string_view d = texto;
     const auto q = static_cast<std::size_t>(casas_decimais);
     const bool sinal = negativo == 1;
-    saida.clear();
     if (d.size() <= q) {
         // Cents only: a zero, the comma, and the digits padded on the left to q places.
-        saida.reserve(sinal + 2 + q);
-        if (sinal) saida.push_back(u'-');
-        saida.append(u"0,");
-        saida.append(q - d.size(), u'0');
-        saida.append(d);
+        Escritor e(saida, sinal + 2 + q);
+        if (sinal) e.por(u'-');
+        e.por(u"0,");
+        e.zeros(q - d.size());
+        e.por(d);
     } else {
         const std::size_t inteiros = d.size() - q;
-        saida.reserve(sinal + tamanho_agrupado(inteiros) + 1 + q);
-        if (sinal) saida.push_back(u'-');
-        agrupar_por_milhar(d.substr(0, inteiros), saida);
-        saida.push_back(u',');
-        saida.append(d.substr(inteiros));
+        Escritor e(saida, sinal + tamanho_agrupado(inteiros) + 1 + q);
+        if (sinal) e.por(u'-');
+        e.agrupado(d.substr(0, inteiros));
+        e.por(u',');
+        e.por(d.substr(inteiros));
     }
     marcar_separador();
 }
@@ -146,10 +167,9 @@ void dinheiro_taxa(std::u16string& texto, int32_t mascara, int32_t casas_decimai
 void numero(std::u16string& texto, int32_t mascara, int32_t& negativo, std::u16string& saida) {
     Comuns::ExtrairDigitosNoLugar(texto, mascara, negativo);
     const bool sinal = negativo == 1;
-    saida.clear();
-    saida.reserve(sinal + tamanho_agrupado(texto.size()));
-    if (sinal) saida.push_back(u'-');
-    agrupar_por_milhar(texto, saida);
+    Escritor e(saida, sinal + tamanho_agrupado(texto.size()));
+    if (sinal) e.por(u'-');
+    e.agrupado(texto);
     if (texto.size() > 3 || sinal) marcar_separador();
 }
 
@@ -169,21 +189,29 @@ void data_hora(std::u16string& texto, MoldeDataHora molde, std::u16string& saida
     const Forma& forma = formas[static_cast<int>(molde)];
 
     extrair_sem_sinal(texto);
-    saida.clear();
     const std::u16string_view d = texto;
-    if (d.empty() || (molde == MoldeDataHora::DdMmAaaa && d == u"000000")) return;
-
+    if (d.empty() || (molde == MoldeDataHora::DdMmAaaa && d == u"000000")) {
+        saida.clear();
+        return;
+    }
+    if (d.size() < 2) {
+        Escritor(saida, d.size()).por(d);
+        return;
+    }
     // The first separator comes with the second digit; the second one only once a digit
     // for the third slot exists, so four date digits give "12/34", not "12/34/".
-    saida.reserve(d.size() + 2);
-    saida.append(d.substr(0, 2));
-    if (d.size() < 2) return;
-    saida.push_back(forma.separador);
-    saida.append(d.substr(2, forma.segundo));
+    const std::u16string_view segundo = d.substr(2, forma.segundo);
     const std::size_t inicio_terceiro = 2 + forma.segundo;
-    if (forma.terceiro > 0 && d.size() > inicio_terceiro) {
-        saida.push_back(forma.separador);
-        saida.append(d.substr(inicio_terceiro, forma.terceiro));
+    const std::u16string_view terceiro = forma.terceiro > 0 && d.size() > inicio_terceiro
+                                             ? d.substr(inicio_terceiro, forma.terceiro)
+                                             : std::u16string_view();
+    Escritor e(saida, 3 + segundo.size() + (terceiro.empty() ? 0 : 1 + terceiro.size()));
+    e.por(d.substr(0, 2));
+    e.por(forma.separador);
+    e.por(segundo);
+    if (!terceiro.empty()) {
+        e.por(forma.separador);
+        e.por(terceiro);
     }
     marcar_separador();
 }
@@ -194,46 +222,33 @@ void documento(std::u16string& texto, MoldeDocumento molde, std::u16string& said
     const std::size_t cauda = caudas[static_cast<int>(molde)];
 
     extrair_sem_sinal(texto);
-    saida.clear();
     const std::u16string_view d = texto;
-    if (d.empty()) return;
     if (d.size() <= cauda) {
-        saida.assign(d);
+        Escritor(saida, d.size()).por(d);
         return;
     }
     const std::size_t cabeca = d.size() - cauda;
-    saida.reserve(tamanho_agrupado(cabeca) + 1 + cauda);
-    agrupar_por_milhar(d.substr(0, cabeca), saida);
-    saida.push_back(u'-');
-    saida.append(d.substr(cabeca));
+    Escritor e(saida, tamanho_agrupado(cabeca) + 1 + cauda);
+    e.agrupado(d.substr(0, cabeca));
+    e.por(u'-');
+    e.por(d.substr(cabeca));
     // A telephone number gains its "-" early; the separator counts only once it is grouped.
     if (cabeca >= 4 || molde != MoldeDocumento::Telefone) marcar_separador();
 }
 
 void cnpj(std::u16string& texto, std::u16string& saida) {
     extrair_sem_sinal(texto);
-    saida.clear();
-    const std::u16string_view d =
-        texto.size() > 14 ? std::u16string_view(texto).substr(0, 14) : std::u16string_view(texto);
+    const std::u16string_view d = std::u16string_view(texto).substr(0, 14);
     // 12.345.678/0001-95: a separator goes in front of positions 3, 6, 9 and 13 once a
     // digit stands there.
-    saida.reserve(d.size() + 4);
+    const std::size_t separadores =
+        (d.size() > 2) + (d.size() > 5) + (d.size() > 8) + (d.size() > 12);
+    Escritor e(saida, d.size() + separadores);
     for (std::size_t i = 0; i < d.size(); ++i) {
-        switch (i) {
-            case 2:
-            case 5:
-                saida.push_back(u'.');
-                break;
-            case 8:
-                saida.push_back(u'/');
-                break;
-            case 12:
-                saida.push_back(u'-');
-                break;
-            default:
-                break;
-        }
-        saida.push_back(d[i]);
+        if (i == 2 || i == 5) e.por(u'.');
+        if (i == 8) e.por(u'/');
+        if (i == 12) e.por(u'-');
+        e.por(d[i]);
     }
 }
 
@@ -295,7 +310,8 @@ void formatar_entrada(std::u16string& texto, int32_t mascara, int16_t& max_lengt
                     if (cpf) {
                         // Eleven zeros in front; a text already at the 16-bit limit gets
                         // fewer, which only drops zeros that the cut below would drop anyway.
-                        const std::size_t zeros = std::min<std::size_t>(11, 32767 - completo.size());
+                        const std::size_t zeros =
+                            std::min<std::size_t>(11, 32767 - completo.size());
                         completo.insert(0, zeros, u'0');
                         documento(completo, MoldeDocumento::CNPF, saida);
                         manter_ultimos(saida, max_length);

@@ -32,6 +32,7 @@ void formatar_saida(std::u16string& texto, int32_t mascara, int32_t casas_decima
 
 // A whole number of digitos (leading zeros allowed) divided by 10^casas, in the plain
 // decimal form; "-" in front when negativo.
-void escrever_decimal(std::u16string_view digitos, int32_t casas, bool negativo, std::u16string& saida);
+void escrever_decimal(std::u16string_view digitos, int32_t casas, bool negativo,
+                      std::u16string& saida);
 
 }  // namespace pjtCampoVivo::detail

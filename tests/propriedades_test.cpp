@@ -170,8 +170,7 @@ TEST(Propriedades, DispatcherCortaEMolda) {
 void chamar_todas(const std::u16string& texto, int32_t casas) {
     Formatar f;
     for (const auto& m : moldes) {
-        std::u16string t = texto;
-        (f.*m.rotina)(t);
+        teste::rotina(m.rotina, texto);
     }
     std::u16string t = texto;
     int32_t mascara = 1, negativo = 0;
@@ -209,8 +208,7 @@ TEST(Propriedades, AteOLimiteNadaFalhaAcimaEstoura) {
         Formatar f;
         for (const auto& m : moldes) {
             SCOPED_TRACE(m.nome);
-            std::u16string t = texto;
-            EXPECT_EQ(teste::erro_de([&] { (f.*m.rotina)(t); }), 6);
+            EXPECT_EQ(teste::erro_de([&] { teste::rotina(m.rotina, texto); }), 6);
         }
         std::u16string t = texto;
         int32_t mascara = 1, casas = 2, negativo = 0;

@@ -38,15 +38,17 @@ void ExtrairDigitosNoLugar(std::u16string& Texto, int32_t Mascara, int32_t& ENeg
     // Positions are 16-bit: a longer text is refused before anything is touched.
     para_int16(Texto.size());
     const bool com_sinal = mascara_com_sinal(Mascara);
-    std::size_t escrita = 0;
-    for (const char16_t c : Texto) {
-        if (e_digito(c)) {
-            Texto[escrita++] = c;
-        } else if (c == u'-' && com_sinal) {
-            ENegativo = 1;
-        }
+    bool menos = false;
+    // Every character is copied down and the write position only advances past a digit:
+    // no branch per character on this path, which runs on every keystroke.
+    char16_t* escrita = Texto.data();
+    for (const char16_t c : std::u16string_view(Texto)) {
+        *escrita = c;
+        escrita += static_cast<char16_t>(c - u'0') < 10;
+        menos |= c == u'-';
     }
-    Texto.resize(escrita);
+    if (menos && com_sinal) ENegativo = 1;
+    Texto.resize(static_cast<std::size_t>(escrita - Texto.data()));
 }
 
 bool CPFValido(std::u16string_view Texto) {
