@@ -776,9 +776,13 @@ class RelatorComRazoes : public benchmark::BenchmarkReporter {
             saida << "  " << std::left << std::setw(38) << c.titulo << std::right
                   << std::setprecision(c.escala > 1e6 ? 1 : 2) << std::setw(9) << controle << " "
                   << std::setw(2) << c.unidade;
-            const auto r = c.referencia.empty() ? std::nullopt : tempo(c.referencia);
-            if (!r) {
+            if (c.referencia.empty()) {
                 saida << "   (the control formats nothing here)\n";
+                continue;
+            }
+            const auto r = tempo(c.referencia);
+            if (!r) {
+                saida << "   (reference not run)\n";
                 continue;
             }
             const double referencia = *r / c.itens_referencia * c.escala;

@@ -347,6 +347,7 @@ void CampoVivo::aplicar_caixa_alta(int16_t& KeyAscii) const {
 bool CampoVivo::filtrar_caractere(int16_t& KeyAscii) {
     // Listing a small a also refuses a capital A: both sides are compared in capitals.
     para_int16(CaracteresASeremRetiradosTexto_.size());
+    if (CaracteresASeremRetiradosTexto_.empty()) return KeyAscii != 0;
     const char16_t c = caractere(KeyAscii);
     const std::u16string tecla = letras::maiusculas(std::u16string_view(&c, 1));
     for (const char16_t proibido : CaracteresASeremRetiradosTexto_) {

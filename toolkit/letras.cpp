@@ -42,10 +42,6 @@ char16_t minuscula(char16_t c) {
     return um_caractere(c, u_strToLower);
 }
 
-std::u16string maiusculas(std::u16string_view texto) {
-    return mapear(texto, u_strToUpper);
-}
-
 namespace {
 
 constexpr bool ascii(std::u16string_view t) noexcept {
@@ -60,6 +56,17 @@ constexpr char16_t minuscula_ascii(char16_t c) noexcept {
 }
 
 }  // namespace
+
+std::u16string maiusculas(std::u16string_view texto) {
+    if (ascii(texto)) {
+        std::u16string saida(texto);
+        for (auto& c : saida) {
+            if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
+        }
+        return saida;
+    }
+    return mapear(texto, u_strToUpper);
+}
 
 std::u16string dobrar(std::u16string_view texto) {
     if (ascii(texto)) {

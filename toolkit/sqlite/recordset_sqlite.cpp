@@ -24,38 +24,45 @@ bool declarada_booleana(const char* tipo) {
 
 }  // namespace
 
+void RecordsetSqlite::FecharBanco::operator()(sqlite3* banco) const noexcept {
+    sqlite3_close_v2(banco);
+}
+
+void RecordsetSqlite::FinalizarConsulta::operator()(sqlite3_stmt* consulta) const noexcept {
+    sqlite3_finalize(consulta);
+}
+
 RecordsetSqlite::RecordsetSqlite(const std::string& arquivo, std::u16string_view sql)
     : arquivo_(arquivo) {
-    const int aberto = sqlite3_open_v2(arquivo.c_str(), &banco_, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3* banco = nullptr;
+    const int aberto = sqlite3_open_v2(arquivo.c_str(), &banco, SQLITE_OPEN_READONLY, nullptr);
+    banco_.reset(banco);  // SQLite hands out a handle even when opening fails
     if (aberto != SQLITE_OK) falhar(aberto, "não foi possível abrir o banco");
     // A locked database is waited for a moment before the failure is reported.
-    sqlite3_busy_timeout(banco_, 1000);
+    sqlite3_busy_timeout(banco, 1000);
+    sqlite3_stmt* consulta = nullptr;
     const int preparado = sqlite3_prepare16_v3(
-        banco_, sql.data(), para_int32(sql.size() * sizeof(char16_t)), 0, &consulta_, nullptr);
+        banco, sql.data(), para_int32(sql.size() * sizeof(char16_t)), 0, &consulta, nullptr);
+    consulta_.reset(consulta);
     if (preparado != SQLITE_OK) falhar(preparado, "consulta recusada");
-    const int colunas = sqlite3_column_count(consulta_);
+    const int colunas = sqlite3_column_count(consulta);
     for (int i = 0; i < colunas; ++i) {
-        const auto* nome = static_cast<const char16_t*>(sqlite3_column_name16(consulta_, i));
+        const auto* nome = static_cast<const char16_t*>(sqlite3_column_name16(consulta, i));
         colunas_dobradas_.push_back(
             letras::dobrar(nome != nullptr ? std::u16string_view(nome) : u""));
-        colunas_booleanas_.push_back(declarada_booleana(sqlite3_column_decltype(consulta_, i)));
+        colunas_booleanas_.push_back(declarada_booleana(sqlite3_column_decltype(consulta, i)));
     }
     passo();
 }
 
-RecordsetSqlite::~RecordsetSqlite() {
-    sqlite3_finalize(consulta_);
-    sqlite3_close_v2(banco_);
-}
-
 void RecordsetSqlite::falhar(int codigo, const std::string& oque) const {
     std::string mensagem = "SQLite: " + oque + " em " + arquivo_;
-    if (banco_ != nullptr) mensagem += ": " + std::string(sqlite3_errmsg(banco_));
+    if (banco_ != nullptr) mensagem += ": " + std::string(sqlite3_errmsg(banco_.get()));
     throw Erro(codigo, TipoErro::Toolkit, mensagem);
 }
 
 void RecordsetSqlite::passo() {
-    const int r = sqlite3_step(consulta_);
+    const int r = sqlite3_step(consulta_.get());
     if (r == SQLITE_ROW) return;
     if (r == SQLITE_DONE) {
         fim_ = true;
@@ -75,20 +82,20 @@ std::optional<std::u16string> RecordsetSqlite::Campo(std::u16string_view nome) c
     for (std::size_t i = 0; i < colunas_dobradas_.size(); ++i) {
         if (colunas_dobradas_[i] != procurado) continue;
         const int coluna = static_cast<int>(i);
-        switch (sqlite3_column_type(consulta_, coluna)) {
+        switch (sqlite3_column_type(consulta_.get(), coluna)) {
             case SQLITE_NULL:
                 return std::nullopt;
             case SQLITE_INTEGER: {
-                const sqlite3_int64 n = sqlite3_column_int64(consulta_, coluna);
+                const sqlite3_int64 n = sqlite3_column_int64(consulta_.get(), coluna);
                 if (colunas_booleanas_[i]) return std::u16string(n != 0 ? u"Verdadeiro" : u"Falso");
                 return ascii(std::to_string(n));
             }
             case SQLITE_FLOAT:
-                return numero_plano(sqlite3_column_double(consulta_, coluna));
+                return numero_plano(sqlite3_column_double(consulta_.get(), coluna));
             default: {
                 const auto* texto =
-                    static_cast<const char16_t*>(sqlite3_column_text16(consulta_, coluna));
-                const int bytes = sqlite3_column_bytes16(consulta_, coluna);
+                    static_cast<const char16_t*>(sqlite3_column_text16(consulta_.get(), coluna));
+                const int bytes = sqlite3_column_bytes16(consulta_.get(), coluna);
                 if (texto == nullptr) return std::u16string();
                 return std::u16string(texto, static_cast<std::size_t>(bytes) / sizeof(char16_t));
             }

@@ -25,7 +25,6 @@ class RecordsetSqlite final : public Recordset {
     // file, or a statement SQLite refuses, fails with a toolkit error that names the file
     // and SQLite's own message.
     RecordsetSqlite(const std::string& arquivo, std::u16string_view sql);
-    ~RecordsetSqlite() override;
     RecordsetSqlite(const RecordsetSqlite&) = delete;
     RecordsetSqlite& operator=(const RecordsetSqlite&) = delete;
 
@@ -37,9 +36,17 @@ class RecordsetSqlite final : public Recordset {
     void passo();
     [[noreturn]] void falhar(int codigo, const std::string& oque) const;
 
+    // Closed by their owners even when opening fails half-way.
+    struct FecharBanco {
+        void operator()(sqlite3* banco) const noexcept;
+    };
+    struct FinalizarConsulta {
+        void operator()(sqlite3_stmt* consulta) const noexcept;
+    };
+
     std::string arquivo_;
-    sqlite3* banco_ = nullptr;
-    sqlite3_stmt* consulta_ = nullptr;
+    std::unique_ptr<sqlite3, FecharBanco> banco_;
+    std::unique_ptr<sqlite3_stmt, FinalizarConsulta> consulta_;
     std::vector<std::u16string> colunas_dobradas_;
     std::vector<bool> colunas_booleanas_;
     bool fim_ = false;
