@@ -9,10 +9,10 @@
 #include "cli/json_saida.hpp"
 #include "cli/linhas.hpp"
 #include "cli/utf8.hpp"
-#include "cli/verificacao.hpp"
 #include "formatting/enumeracoes.hpp"
 #include "formatting/formatacao.hpp"
 #include "formatting/mascaras.hpp"
+#include "validation/checagem_saida.hpp"
 #include "validation/erro.hpp"
 
 namespace pjtCampoVivo::cli {
@@ -91,7 +91,7 @@ int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) 
 }
 
 int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& textos) {
-    const VerificacaoSaida* verificacao = verificacao_de(o.mascara);
+    const ChecagemSaida* verificacao = checagem_saida(o.mascara);
     if (!verificacao) {
         throw ErroCli("mask " + std::to_string(o.mascara) +
                       " is not checked on leaving a field (only 3, 6, 7, 8, 9, 10, 13 and 14 are)");
@@ -107,12 +107,16 @@ int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& text
             EscritorJson j(linha);
             j.abrir_objeto().chave("entrada").texto(texto).chave("valido").booleano(valido);
             j.chave("mensagem");
-            valido ? j.nulo() : j.texto(utf8_para_utf16(verificacao->mensagem));
+            valido ? j.nulo() : j.texto(verificacao->prompt);
             j.chave("titulo");
-            valido ? j.nulo() : j.texto(utf8_para_utf16(verificacao->titulo));
+            valido ? j.nulo() : j.texto(verificacao->titulo);
             j.fechar_objeto();
         } else {
-            linha = valido ? std::string_view("ok") : verificacao->mensagem;
+            if (valido) {
+                linha = "ok";
+            } else {
+                anexar_utf16_como_utf8(verificacao->prompt, linha);
+            }
         }
         escrever_linha(linha);
     });
