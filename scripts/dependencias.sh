@@ -7,6 +7,7 @@ pacotes=(
   cmake ninja-build g++ clang
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev libicu-dev libsqlite3-dev
+  qt6-base-dev fonts-dejavu-core
 )
 
 faltam=()
