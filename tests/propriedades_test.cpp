@@ -166,76 +166,53 @@ TEST(Propriedades, DispatcherCortaEMolda) {
     }
 }
 
-// Calls every routine that extracts digits; Q is valid, so only the length may fail.
-void chamar_todas(const std::u16string& texto, int32_t casas) {
-    Formatar f;
-    for (const auto& m : moldes) {
-        teste::rotina(m.rotina, texto);
-    }
-    std::u16string t = texto;
-    int32_t mascara = 1, negativo = 0;
-    f.DinheiroTaxa(t, mascara, casas, negativo);
-    t = texto;
-    mascara = 2;
-    f.Numero(t, mascara, negativo);
-    for (int32_t saida : {1, 2, 8, 11, 13, 14, 15}) {
-        t = texto;
-        f.FormatarTextoSaida(t, saida, casas);
-    }
-    Comuns::ExtrairDigitos(texto, 1, negativo);
-}
-
+// Up to 32,767 units every routine that extracts digits works and keeps every digit; past
+// that each one overflows (error 6). The dispatcher cuts first and never overflows, and the
+// predicates never fail.
 TEST(Propriedades, AteOLimiteNadaFalhaAcimaEstoura) {
     GeradorTexto gerador(99);
-    std::vector<std::u16string> aceitos{std::u16string(32767, u'1')};
-    for (std::size_t n : {32767, 32000, 12345, 1000, 1}) aceitos.push_back(gerador.texto(n));
-    for (const auto& texto : aceitos) {
+    const std::u16string uns(32767, u'1');
+    std::vector<std::u16string> textos{uns};
+    for (std::size_t n : {32767, 32000, 12345, 1, 32768, 70000}) textos.push_back(gerador.texto(n));
+    for (const auto& texto : textos) {
         SCOPED_TRACE(texto.size());
-        EXPECT_NO_THROW(chamar_todas(texto, gerador.inteiro(0, 9)));
-        for (int32_t mascara = -1; mascara <= 16; ++mascara) {
-            SCOPED_TRACE(mascara);
-            EXPECT_NO_THROW(teste::entrada(texto, mascara, 32767, 2, gerador.inteiro(0, 1)));
-        }
-    }
-    // Even 32,767 digits, grouped into a longer text, keep every digit.
-    const auto n = teste::numero(aceitos[0], 2);
-    EXPECT_EQ(digitos_ascii(n.exibido), aceitos[0]);
-    EXPECT_EQ(digitos_ascii(teste::dinheiro(aceitos[0], 1, 2).exibido), aceitos[0]);
-
-    for (std::size_t tamanho : {32768, 70000}) {
-        const auto texto = gerador.texto(tamanho);
-        SCOPED_TRACE(tamanho);
+        const int32_t estouro = texto.size() > 32767 ? 6 : 0;
         Formatar f;
+        int32_t casas = gerador.inteiro(0, 9), negativo = 0;
         for (const auto& m : moldes) {
             SCOPED_TRACE(m.nome);
-            EXPECT_EQ(teste::erro_de([&] { teste::rotina(m.rotina, texto); }), 6);
+            EXPECT_EQ(teste::numero_de([&] { teste::rotina(m.rotina, texto); }), estouro);
         }
-        std::u16string t = texto;
-        int32_t mascara = 1, casas = 2, negativo = 0;
-        EXPECT_EQ(teste::erro_de([&] { f.DinheiroTaxa(t, mascara, casas, negativo); }), 6);
-        for (mascara = 1; mascara <= 16; ++mascara) {
+        for (int32_t mascara = -1; mascara <= 16; ++mascara) {
             SCOPED_TRACE(mascara);
+            std::u16string t = texto;
+            const bool extrai = mascara == 1 || mascara == 2 || (mascara >= 8 && mascara <= 15);
+            EXPECT_EQ(teste::numero_de([&] { f.FormatarTextoSaida(t, mascara, casas); }),
+                      extrai ? estouro : 0);
             t = texto;
-            // Only the masks that extract digits look at the length.
-            const bool extrai = mascara <= 2 || (mascara >= 8 && mascara <= 15);
-            EXPECT_EQ(teste::erro_de([&] { f.FormatarTextoSaida(t, mascara, casas); }),
-                      extrai ? 6 : 0);
-            if (mascara == 2) {
-                EXPECT_EQ(teste::erro_de([&] { f.Numero(t, mascara, negativo); }), 6);
+            if (mascara == 1) {
+                EXPECT_EQ(teste::numero_de([&] { f.DinheiroTaxa(t, mascara, casas, negativo); }),
+                          estouro);
+            } else if (mascara == 2) {
+                EXPECT_EQ(teste::numero_de([&] { f.Numero(t, mascara, negativo); }), estouro);
             }
+            EXPECT_NO_THROW(teste::entrada(texto, mascara, 32767, 2, gerador.inteiro(0, 1)));
         }
-        EXPECT_EQ(teste::erro_de([&] { Comuns::ExtrairDigitos(texto, 0, negativo); }), 6);
-        // Through the dispatcher the text is cut first and never overflows.
-        EXPECT_NO_THROW(teste::entrada(texto, 2, 32767));
-        EXPECT_EQ(teste::entrada(texto, 0, 0).texto.size(), 50u);
-        // The predicates never fail.
+        EXPECT_EQ(teste::numero_de([&] { Comuns::ExtrairDigitos(texto, 1, negativo); }), estouro);
+        std::u16string no_lugar = texto;
+        EXPECT_EQ(teste::numero_de([&] { Comuns::ExtrairDigitosNoLugar(no_lugar, 0, negativo); }),
+                  estouro);
+        EXPECT_TRUE(estouro == 0 || no_lugar == texto);  // a failure leaves it as it was
         EXPECT_NO_THROW({
             DataHora::DdMmAaaaValido(texto);
-            DataHora::AnoBissexto(std::u16string(40000, u'1'));
+            DataHora::AnoBissexto(texto);
             Comuns::CPFValido(texto);
             Comuns::CNPJValido(texto);
         });
     }
+    // Even 32,767 digits, grouped into a longer text, keep every digit.
+    EXPECT_EQ(digitos_ascii(teste::numero(uns, 2).exibido), uns);
+    EXPECT_EQ(digitos_ascii(teste::dinheiro(uns, 1, 2).exibido), uns);
 }
 
 TEST(Propriedades, FormatacaoPorValorConcordaComFormatar) {
@@ -274,35 +251,6 @@ TEST(Propriedades, FormatacaoPorValorConcordaComFormatar) {
         SeparadorInserido = flag_antes;
         EXPECT_EQ(formatar_saida(texto, static_cast<eMascara>(mascara), casas), esperado);
         EXPECT_EQ(SeparadorInserido, flag_antes);
-    }
-}
-
-TEST(Formatacao, DevolveOsSinaisEPreservaAFlag) {
-    for (int32_t flag : {0, 1}) {
-        SCOPED_TRACE(flag);
-        SeparadorInserido = flag;
-        const auto r = formatar_entrada(u"-1234", eMascara::DinheiroTaxa, 22, 2);
-        EXPECT_EQ(r.texto, u"-12,34");
-        EXPECT_TRUE(r.negativo);
-        EXPECT_TRUE(r.separador_inserido);
-        EXPECT_EQ(SeparadorInserido, flag);
-
-        // The flag already up does not count as raised by the call.
-        const auto n = formatar_entrada(u"12", eMascara::Numero, 22);
-        EXPECT_EQ(n.texto, u"12");
-        EXPECT_FALSE(n.separador_inserido);
-        EXPECT_FALSE(n.negativo);
-        EXPECT_EQ(SeparadorInserido, flag);
-
-        EXPECT_EQ(formatar_entrada(std::u16string(60, u'a'), eMascara::Texto).texto.size(), 50u);
-        EXPECT_EQ(formatar_entrada(u"123", eMascara::CNPF, 14, 0, eEntradaDe::eeMove).texto,
-                  u"000.000.001-23");
-
-        EXPECT_EQ(teste::erro_de([] { formatar_entrada(u"12", eMascara::DinheiroTaxa, 22, 10); }),
-                  5);
-        EXPECT_EQ(SeparadorInserido, flag);
-        EXPECT_EQ(teste::erro_de([] { formatar_saida(u"1,00", eMascara::DinheiroTaxa, -1); }), 5);
-        EXPECT_EQ(SeparadorInserido, flag);
     }
 }
 

@@ -10,7 +10,6 @@
 #include "formatting/formatar.hpp"
 #include "formatting/separador_inserido.hpp"
 #include "support/motor.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
 namespace {
@@ -28,45 +27,22 @@ struct LinhaSaida {
 void verificar(const LinhaSaida& l) {
     SCOPED_TRACE("mascara " + std::to_string(l.mascara) + " casas " + std::to_string(l.casas) +
                  " " + utf8(l.texto));
-    for (int32_t flag : {0, 1}) {
-        Formatar f;
-        std::u16string texto = l.texto;
-        int32_t mascara = l.mascara, casas = l.casas;
-        SeparadorInserido = flag;
-        EXPECT_EQ(f.FormatarTextoSaida(texto, mascara, casas), l.valor);
-        EXPECT_EQ(SeparadorInserido, flag);
-        const bool extrai = l.mascara == 1 && !l.texto.empty();
-        EXPECT_EQ(texto, extrai ? teste::digitos_ascii(l.texto) : l.texto);
-        EXPECT_EQ(formatar_saida(l.texto, static_cast<eMascara>(l.mascara), l.casas), l.valor);
-    }
+    std::u16string texto = l.texto;
+    int32_t mascara = l.mascara, casas = l.casas;
+    SeparadorInserido = 1;
+    EXPECT_EQ(Formatar().FormatarTextoSaida(texto, mascara, casas), l.valor);
+    EXPECT_EQ(SeparadorInserido, 1);
+    SeparadorInserido = 0;
+    const bool extrai = l.mascara == 1 && !l.texto.empty();
+    EXPECT_EQ(texto, extrai ? teste::digitos_ascii(l.texto) : l.texto);
 }
 
-TEST(FormatarTextoSaida, DinheiroEmFormaSimples) {
-    const LinhaSaida linhas[] = {
-        {1, 2, u"1.234,56", u"1234,56"}, {1, 2, u"1.234,50", u"1234,5"},
-        {1, 2, u"1.000,00", u"1000"},    {1, 2, u"0,05", u"0,05"},
-        {1, 2, u"0,00", u"0"},           {1, 2, u"-1.234,56", u"-1234,56"},
-        {1, 2, u"-0,00", u"-0"},         {1, 3, u"1,234", u"1,234"},
-        {1, 0, u"1.234,", u"1234"},      {1, 9, u"0,000000005", u"5E-09"},
-        {1, 4, u"0,0001", u"0,0001"},  // the smallest value still written plainly
-        {1, 5, u"0,00010", u"0,0001"},   {1, 2, u"", u""},
-    };
-    for (const auto& l : linhas) verificar(l);
-}
-
-TEST(FormatarTextoSaida, MenosDigitosQueCasasDaFracaoPura) {
-    const LinhaSaida linhas[] = {
-        {1, 2, u",", u"0"},      {1, 2, u"5", u"0,05"},     {1, 2, u"-", u"-0"},
-        {1, 2, u"-5", u"-0,05"}, {1, 9, u"12", u"1,2E-08"}, {1, 0, u",", u"0"},
-    };
-    for (const auto& l : linhas) verificar(l);
-}
-
-TEST(FormatarTextoSaida, FormaExponencial) {
+TEST(FormatarTextoSaida, FormaSimplesOuExponencial) {
     const std::u16string um_e_cem = u"1" + std::u16string(100, u'0');
     const LinhaSaida linhas[] = {
-        {1, 5, u"0,00001", u"1E-05"},
-        {1, 6, u"0,000012", u"1,2E-05"},
+        {1, 4, u"0,0001", u"0,0001"},  // the smallest value still written plainly
+        {1, 5, u"0,00010", u"0,0001"},
+        {1, 9, u"0,000000005", u"5E-09"},
         {1, 5, u"-0,00001", u"-1E-05"},
         {1, 9, u"0,000099999", u"9,9999E-05"},
         {1, 9, u"0,000000123", u"1,23E-07"},
@@ -77,6 +53,16 @@ TEST(FormatarTextoSaida, FormaExponencial) {
         {2, 0, um_e_cem, u"1E+100"},
         {1, 2, u"1.000.000.000.000.000,00", u"1E+15"},
         {13, 0, u"1000000000000000", u"1E+15"},
+    };
+    for (const auto& l : linhas) verificar(l);
+}
+
+TEST(FormatarTextoSaida, MenosDigitosQueCasasDaFracaoPura) {
+    const LinhaSaida linhas[] = {
+        {1, 2, u"-", u"-0"},
+        {1, 2, u"-5", u"-0,05"},
+        {1, 9, u"12", u"1,2E-08"},
+        {1, 0, u",", u"0"},
     };
     for (const auto& l : linhas) verificar(l);
 }
@@ -98,44 +84,12 @@ TEST(FormatarTextoSaida, MaisDeQuinzeDigitosSignificativosSaemPorInteiro) {
 
 TEST(FormatarTextoSaida, OutrasMascaras) {
     const LinhaSaida linhas[] = {
-        {2, 7, u"1.234.567", u"1234567"},
-        {2, 0, u"0.012", u"12"},
-        {2, 0, u"-1.234", u"-1234"},
-        {2, 0, u"-", u"-0"},
-        {2, 0, u"abc", u"0"},
         {2, 10, u"1.234", u"1234"},  // the decimal count is not read for mask 2
-        {3, 0, u"31/12/2003", u"31/12/2003"},
-        {4, 0, u"12:3a", u"12:3a"},
-        {8, 0, u"05", u"5"},
-        {10, 0, u"abc", u"0"},
-        {11, 0, u"12.345-6789", u"123456789"},
-        {11, 0, u"-123", u"123"},
-        {12, 0, u"01.310-100", u"1310100"},
-        {13, 0, u"012.345.678-90", u"1234567890"},
-        {14, 0, u"12.345.678/0001-95", u"12345678000195"},
-        {14, 0, u"00.000.000/0000-00", u"0"},
-        {0, 0, u"abc", u"abc"},
-        {16, 0, u"1.234", u"1.234"},
+        {8, 0, u"05", u"5"},        {10, 0, u"abc", u"0"},
+        {11, 0, u"-123", u"123"},   {14, 0, u"00.000.000/0000-00", u"0"},
         {11, 0, u"", u""},
     };
     for (const auto& l : linhas) verificar(l);
-}
-
-TEST(FormatarTextoSaida, CasasInvalidasNaMascaraUm) {
-    for (int32_t casas : {-1, 10, INT32_MAX}) {
-        SCOPED_TRACE(casas);
-        Formatar f;
-        std::u16string texto = u"1.234,56";
-        int32_t mascara = 1;
-        try {
-            f.FormatarTextoSaida(texto, mascara, casas);
-            ADD_FAILURE() << "no error";
-        } catch (const Erro& e) {
-            EXPECT_EQ(e.numero(), 5);
-            EXPECT_EQ(e.tipo(), TipoErro::ArgumentoInvalido);
-        }
-        EXPECT_EQ(texto, u"123456");
-    }
 }
 
 TEST(ComPontoDecimal, TrocaSoAPrimeiraVirgula) {
@@ -143,13 +97,8 @@ TEST(ComPontoDecimal, TrocaSoAPrimeiraVirgula) {
         std::u16string valor;
         std::u16string esperado;
     } linhas[] = {
-        {u"1234,56", u"1234.56"},
-        {u"", u"0"},
-        {u"1234", u"1234"},
-        {u"1,2E-05", u"1.2E-05"},
-        {u"-0,05", u"-0.05"},
-        {u"a,b,c", u"a.b,c"},
-        {u",", u"."},
+        {u"1234,56", u"1234.56"}, {u"", u"0"},          {u"1234", u"1234"},
+        {u"-0,05", u"-0.05"},     {u"a,b,c", u"a.b,c"}, {u",", u"."},
     };
     for (const auto& l : linhas) {
         SCOPED_TRACE(utf8(l.valor));

@@ -8,26 +8,12 @@
 #include <string_view>
 
 #include "formatting/formatar.hpp"
-#include "validation/erro.hpp"
+#include "support/comum.hpp"
 
 namespace pjtCampoVivo::teste {
 
-// UTF-8 of a 16-bit text for failure messages; a lone surrogate shows as U+FFFD.
-std::string utf8(std::u16string_view texto);
-
 // The ASCII digits of a text, in order: what the digit write-backs must hold.
 std::u16string digitos_ascii(std::u16string_view texto);
-
-// The number of the Erro that f throws, or 0 when it returns normally.
-template <typename F>
-int32_t erro_de(F&& f) {
-    try {
-        f();
-    } catch (const Erro& e) {
-        return e.numero();
-    }
-    return 0;
-}
 
 // What one call gave back: the result and the caller's variables afterwards. The thread's
 // SeparadorInserido is reset to 0 before the call, so `flag` is what the call raised.
@@ -49,6 +35,17 @@ Chamada rotina(Rotina r, std::u16string texto);
 
 Chamada dinheiro(std::u16string texto, int32_t mascara, int32_t casas, int32_t negativo = 0);
 Chamada numero(std::u16string texto, int32_t mascara, int32_t negativo = 0);
+
+// One example of a shaping routine: what it shows and whether it raises the flag. Texto
+// must come back holding the ASCII digits of the text given.
+struct LinhaMolde {
+    Rotina rotina;
+    const char* nome;
+    std::u16string texto;
+    std::u16string exibido;
+    int32_t flag;
+};
+void verificar(const LinhaMolde& l);
 
 // Random field texts: mostly digits and mask separators, with letters, minus signs,
 // digits of other scripts, arbitrary BMP units and lone surrogates mixed in.

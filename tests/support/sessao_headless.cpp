@@ -32,9 +32,11 @@ int Sessao::quantos(std::u16string_view evento) const {
     return static_cast<int>(std::count(eventos().begin(), eventos().end(), evento));
 }
 
-bool Sessao::ouviu(std::u16string_view prefixo) const {
-    return std::any_of(eventos().begin(), eventos().end(),
-                       [&](const std::u16string& e) { return e.starts_with(prefixo); });
+std::vector<std::u16string> Sessao::ouvidos(std::u16string_view prefixo) const {
+    std::vector<std::u16string> r;
+    for (const auto& e : eventos())
+        if (e.starts_with(prefixo)) r.push_back(e);
+    return r;
 }
 
 void Sessao::combo(int32_t estilo, std::initializer_list<std::u16string_view> entradas) {
@@ -47,38 +49,6 @@ std::u16string texto_de(int32_t numero) {
     std::u16string saida;
     for (const char c : std::to_string(numero)) saida += static_cast<char16_t>(c);
     return saida;
-}
-
-std::string em_utf8(std::u16string_view texto) {
-    std::string saida;
-    for (const char16_t u : texto) {
-        const char32_t c = u;
-        if (c < 0x80) {
-            saida += static_cast<char>(c);
-        } else if (c < 0x800) {
-            saida += static_cast<char>(0xC0 | (c >> 6));
-            saida += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            saida += static_cast<char>(0xE0 | (c >> 12));
-            saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            saida += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return saida;
-}
-
-std::optional<Erro> falha_de(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Erro& e) {
-        return e;
-    }
-    return std::nullopt;
-}
-
-int32_t numero_de(const std::function<void()>& f) {
-    const std::optional<Erro> e = falha_de(f);
-    return e ? e->numero() : 0;
 }
 
 ValorPropriedade BolsaMapa::ReadProperty(std::u16string_view chave,

@@ -1,22 +1,22 @@
 // A run-time form holding one CampoVivo, set up as a host sets it up: the control created on
 // the form's two inner boxes, placed (InitProperties) and sized to 3000 x 315, the focus on
 // the next field. Tests drive it like a user through `form` and read what the user and the
-// host saw. Also: a property bag kept in memory, and a way to catch the number of a failure.
+// host saw. Also: a property bag kept in memory.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "control/campo_vivo.hpp"
+#include "support/comum.hpp"
 #include "toolkit/bolsa_propriedades.hpp"
 #include "toolkit/headless/formulario.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo::teste {
 
@@ -43,8 +43,9 @@ class Sessao {
     const std::vector<std::u16string>& avisos() const { return form.hospedeiro.avisos; }
     // How many recorded events are exactly `evento`.
     int quantos(std::u16string_view evento) const;
-    // True when some recorded event begins with `prefixo` ("KeyPress", "FimItensLista").
-    bool ouviu(std::u16string_view prefixo) const;
+    // The recorded events that begin with `prefixo` ("KeyPress", "FimItensLista"), in order.
+    std::vector<std::u16string> ouvidos(std::u16string_view prefixo) const;
+    bool ouviu(std::u16string_view prefixo) const { return !ouvidos(prefixo).empty(); }
 
     // Switches to a combo style and fills its list; then forgets what that recorded.
     void combo(int32_t estilo, std::initializer_list<std::u16string_view> entradas);
@@ -52,14 +53,6 @@ class Sessao {
 
 // A number as the event records write it: 65 -> u"65".
 std::u16string texto_de(int32_t numero);
-
-// UTF-8 of a 16-bit text, for trace messages.
-std::string em_utf8(std::u16string_view texto);
-
-// The failure that f ended with, or nothing when it returned normally.
-std::optional<Erro> falha_de(const std::function<void()>& f);
-// Its number, or 0.
-int32_t numero_de(const std::function<void()>& f);
 
 // A property bag kept in memory: every write in order, the keys read in order, and the
 // values that reads find. It keeps values equal to their defaults.
@@ -69,6 +62,9 @@ class BolsaMapa final : public BolsaPropriedades {
         std::u16string chave;
         ValorPropriedade valor;
         std::optional<ValorPropriedade> padrao;
+        friend bool operator==(const Escrita&, const Escrita&) = default;
+        // A failing comparison names the keys.
+        friend void PrintTo(const Escrita& e, std::ostream* os) { *os << utf8(e.chave); }
     };
     std::vector<Escrita> escritas;
     std::vector<std::u16string> lidas;

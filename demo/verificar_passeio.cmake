@@ -1,0 +1,18 @@
+# Runs the demo's tour and checks that it ended with status 0 and saved its screenshot.
+#   cmake -DDEMO=path/to/campovivo-demo -DCAPTURA=out.png -P verificar_passeio.cmake
+file(REMOVE ${CAPTURA})
+execute_process(COMMAND ${DEMO} --tour --captura ${CAPTURA} RESULT_VARIABLE estado)
+if(NOT estado EQUAL 0)
+  message(FATAL_ERROR "campovivo-demo --tour ended with status ${estado}")
+endif()
+if(NOT EXISTS ${CAPTURA})
+  message(FATAL_ERROR "campovivo-demo --tour left no screenshot at ${CAPTURA}")
+endif()
+file(SIZE ${CAPTURA} tamanho)
+if(tamanho EQUAL 0)
+  message(FATAL_ERROR "the screenshot ${CAPTURA} is empty")
+endif()
+file(READ ${CAPTURA} cabecalho LIMIT 8 HEX)
+if(NOT cabecalho STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "the screenshot ${CAPTURA} is not a PNG file")
+endif()

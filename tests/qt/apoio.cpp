@@ -1,0 +1,250 @@
+#include "tests/qt/apoio.hpp"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "formatting/separador_inserido.hpp"
+
+namespace pjtCampoVivo::teste_qt {
+
+using qt::CampoVivoWidget;
+
+QString texto(std::u16string_view s) {
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// ---- Message boxes -----------------------------------------------------------------------------
+
+Mensagens::Mensagens() {
+    CampoVivoWidget::interceptarMensagens([this](QMessageBox& caixa) {
+        vistas.push_back(
+            {caixa.text(), caixa.windowTitle(), caixa.icon(), caixa.standardButtons()});
+        return static_cast<int>(QMessageBox::Ok);
+    });
+}
+
+Mensagens::~Mensagens() {
+    CampoVivoWidget::interceptarMensagens({});
+}
+
+// ---- The Qt window -----------------------------------------------------------------------------
+
+Janela::Janela() {
+    SeparadorInserido = 0;
+    auto* disposicao = new QVBoxLayout(&janela);
+    campo = new CampoVivoWidget(&janela);
+    proximo = new QLineEdit(&janela);
+    proximo->setObjectName(QStringLiteral("proximo"));
+    disposicao->addWidget(campo);
+    disposicao->addWidget(proximo);
+
+    QObject::connect(campo, &CampoVivoWidget::Click,
+                     [this] { eventos << QStringLiteral("Click"); });
+    QObject::connect(campo, &CampoVivoWidget::DblClick,
+                     [this] { eventos << QStringLiteral("DblClick"); });
+    QObject::connect(campo, &CampoVivoWidget::KeyDown, [this](int16_t* k, int16_t* s) {
+        eventos << QStringLiteral("KeyDown(%1,%2)").arg(*k).arg(*s);
+    });
+    QObject::connect(campo, &CampoVivoWidget::KeyPress,
+                     [this](int16_t* k) { eventos << QStringLiteral("KeyPress(%1)").arg(*k); });
+    QObject::connect(campo, &CampoVivoWidget::KeyUp, [this](int16_t* k, int16_t* s) {
+        eventos << QStringLiteral("KeyUp(%1,%2)").arg(*k).arg(*s);
+    });
+    QObject::connect(campo, &CampoVivoWidget::Change,
+                     [this] { eventos << QStringLiteral("Change"); });
+    QObject::connect(campo, &CampoVivoWidget::DropDown,
+                     [this] { eventos << QStringLiteral("DropDown"); });
+    QObject::connect(campo, &CampoVivoWidget::FimItensLista, [this](QString* t) {
+        eventos << QStringLiteral("FimItensLista(%1)").arg(*t);
+    });
+
+    proximo->setFocus();
+    janela.resize(320, 120);
+    janela.show();
+    janela.activateWindow();
+    if (!QTest::qWaitForWindowActive(&janela)) qFatal("the test window never became active");
+    entregar();
+    eventos.clear();
+}
+
+QWidget* Janela::caixa() const {
+    return campo->caixaTexto()->isVisibleTo(campo) ? static_cast<QWidget*>(campo->caixaTexto())
+                                                   : static_cast<QWidget*>(campo->caixaCombo());
+}
+
+QLineEdit* Janela::edicao() const {
+    return campo->caixaTexto()->isVisibleTo(campo) ? campo->caixaTexto()
+                                                   : campo->caixaCombo()->lineEdit();
+}
+
+bool Janela::foco_no_campo() const {
+    const QWidget* f = QApplication::focusWidget();
+    return f == campo->caixaTexto() || f == campo->caixaCombo();
+}
+
+void Janela::focar() {
+    if (QApplication::focusWidget() != caixa()) caixa()->setFocus(Qt::MouseFocusReason);
+    entregar();
+}
+
+void Janela::entregar() {
+    QCoreApplication::processEvents();
+}
+
+// ---- The headless reference --------------------------------------------------------------------
+
+Referencia::Referencia() {
+    SeparadorInserido = 0;
+    form.hospedeiro.ao_redimensionar = [this] { campo.Resize(); };
+    campo.InitProperties();
+    form.hospedeiro.redimensionar(3000, 315);
+    form.hospedeiro.eventos.clear();
+    form.hospedeiro.avisos.clear();
+}
+
+const headless::CaixaHeadlessBase& Referencia::mostrada() const {
+    if (form.txtCombo.visivel() || !form.cboCombo.visivel()) return form.txtCombo;
+    return form.cboCombo;
+}
+
+QStringList Referencia::eventos() const {
+    QStringList r;
+    for (const auto& e : form.hospedeiro.eventos) r << texto(e);
+    return r;
+}
+
+// ---- Actions -----------------------------------------------------------------------------------
+
+namespace {
+
+struct Tecla {
+    const char* nome;
+    Qt::Key qt;
+    headless::Tecla headless;
+};
+
+constexpr Tecla Teclas[] = {
+    {"Backspace", Qt::Key_Backspace, headless::Tecla::Backspace},
+    {"Enter", Qt::Key_Return, headless::Tecla::Enter},
+    {"Tab", Qt::Key_Tab, headless::Tecla::Tab},
+    {"Delete", Qt::Key_Delete, headless::Tecla::Delete},
+    {"Home", Qt::Key_Home, headless::Tecla::Home},
+    {"End", Qt::Key_End, headless::Tecla::End},
+    {"Left", Qt::Key_Left, headless::Tecla::Left},
+    {"Right", Qt::Key_Right, headless::Tecla::Right},
+};
+
+const Tecla& tecla(const QString& nome) {
+    for (const Tecla& t : Teclas) {
+        if (nome == QLatin1String(t.nome)) return t;
+    }
+    qFatal("unknown key %s", qPrintable(nome));
+}
+
+// A character as a keyboard sends it: the key of its capital, the character as text.
+void digitar(QWidget* alvo, QChar c) {
+    const auto codigo = c.toUpper().unicode();
+    const auto k = codigo < 0x100 ? static_cast<Qt::Key>(codigo) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, alvo, k, QString(c), Qt::NoModifier);
+}
+
+std::pair<int, int> dois_numeros(const QString& s) {
+    const QStringList partes = s.split(QLatin1Char(','));
+    return {partes.value(0).toInt(), partes.value(1).toInt()};
+}
+
+}  // namespace
+
+void executar(Janela& j, const QString& acoes) {
+    for (const QString& acao : acoes.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        const QString arg = acao.section(QLatin1Char(':'), 1);
+        if (acao.startsWith(QLatin1String("t:"))) {
+            for (const QChar c : arg) {
+                j.focar();
+                digitar(QApplication::focusWidget(), c);
+                Janela::entregar();
+            }
+        } else if (acao.startsWith(QLatin1String("k:"))) {
+            j.focar();
+            QTest::keyClick(QApplication::focusWidget(), tecla(arg).qt);
+            Janela::entregar();
+        } else if (acao.startsWith(QLatin1String("c:"))) {
+            j.focar();
+            QGuiApplication::clipboard()->setText(arg);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+            Janela::entregar();
+        } else if (acao.startsWith(QLatin1String("s:"))) {
+            j.focar();
+            const auto [inicio, tamanho] = dois_numeros(arg);
+            const int fim = static_cast<int>(j.edicao()->text().size());
+            const int a = std::clamp(inicio, 0, fim);
+            const int n = std::clamp(tamanho, 0, fim - a);
+            if (n > 0) {
+                j.edicao()->setSelection(a, n);
+            } else {
+                j.edicao()->setCursorPosition(a);
+            }
+        } else if (acao == QLatin1String("abrir")) {
+            j.focar();
+            j.campo->caixaCombo()->showPopup();
+            Janela::entregar();
+            j.campo->caixaCombo()->hidePopup();
+            Janela::entregar();
+        } else if (acao.startsWith(QLatin1String("clicar:"))) {
+            // A pick as the user makes it: the list opened, the entry chosen in it.
+            j.focar();
+            QComboBox* combo = j.campo->caixaCombo();
+            combo->showPopup();
+            Janela::entregar();
+            QAbstractItemView* lista = combo->view();
+            lista->setCurrentIndex(combo->model()->index(arg.toInt(), 0));
+            QTest::keyClick(lista, Qt::Key_Return);
+            Janela::entregar();
+        } else if (acao == QLatin1String("sair")) {
+            j.proximo->setFocus(Qt::MouseFocusReason);
+            Janela::entregar();
+        } else if (acao == QLatin1String("focar")) {
+            j.focar();
+        } else if (acao == QLatin1String("tab")) {
+            // Into the control from proximo by Qt's own Tab.
+            j.proximo->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(j.proximo, Qt::Key_Tab);
+            Janela::entregar();
+        } else {
+            qFatal("unknown action %s", qPrintable(acao));
+        }
+    }
+}
+
+void executar(Referencia& r, const QString& acoes) {
+    for (const QString& acao : acoes.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        const QString arg = acao.section(QLatin1Char(':'), 1);
+        if (acao.startsWith(QLatin1String("t:"))) {
+            r.form.teclar(arg.toStdU16String());
+        } else if (acao.startsWith(QLatin1String("k:"))) {
+            r.form.tecla(tecla(arg).headless);
+        } else if (acao.startsWith(QLatin1String("c:"))) {
+            r.form.colar(arg.toStdU16String());
+        } else if (acao.startsWith(QLatin1String("s:"))) {
+            const auto [inicio, tamanho] = dois_numeros(arg);
+            r.form.selecionar(inicio, tamanho);
+        } else if (acao == QLatin1String("abrir")) {
+            r.form.abrir();
+        } else if (acao.startsWith(QLatin1String("clicar:"))) {
+            r.form.abrir();
+            r.form.clicar(static_cast<int16_t>(arg.toInt()));
+        } else if (acao == QLatin1String("sair")) {
+            r.form.sair();
+        } else if (acao == QLatin1String("focar") || acao == QLatin1String("tab")) {
+            r.form.focar();
+        } else {
+            qFatal("unknown action %s", qPrintable(acao));
+        }
+    }
+}
+
+}  // namespace pjtCampoVivo::teste_qt

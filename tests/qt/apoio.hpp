@@ -1,0 +1,83 @@
+// The Qt tests' fixtures: a shown window holding the control and one plain text box after it
+// in tab order (as session scripts assume), the same session on the headless toolkit as the
+// reference, and one small action language that drives either like a user.
+#pragma once
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/campo_vivo.hpp"
+#include "toolkit/headless/formulario.hpp"
+#include "toolkit/qt/campo_vivo_widget.hpp"
+
+namespace pjtCampoVivo::teste_qt {
+
+// A message box as a user saw it.
+struct MensagemVista {
+    QString prompt;
+    QString titulo;
+    QMessageBox::Icon icone;
+    QMessageBox::StandardButtons botoes;
+};
+
+// Message boxes answered with OK and recorded, for as long as it lives.
+class Mensagens {
+  public:
+    Mensagens();
+    ~Mensagens();
+    std::vector<MensagemVista> vistas;
+};
+
+// A shown, active window: the control, then `proximo`; the focus starts on proximo. Every
+// event of the control is recorded as the headless host writes it ("KeyPress(50)").
+class Janela {
+  public:
+    Janela();
+
+    QWidget janela;
+    qt::CampoVivoWidget* campo;
+    QLineEdit* proximo;
+    QStringList eventos;
+
+    // The inner box the user works in.
+    QWidget* caixa() const;
+    QLineEdit* edicao() const;
+    bool foco_no_campo() const;
+    // Clicks into the shown box (the focus moves there, nothing else).
+    void focar();
+    // Delivers what Qt has posted: injected keystrokes among it.
+    static void entregar();
+};
+
+// The same session on the headless toolkit.
+class Referencia {
+  public:
+    Referencia();
+
+    headless::Formulario form;
+    CampoVivo campo{form.txtCombo, form.cboCombo, form.tela, form.hospedeiro};
+
+    const headless::CaixaHeadlessBase& mostrada() const;
+    QStringList eventos() const;
+};
+
+// Actions, separated by "|": "t:TEXT" types, "k:NAME" presses Backspace, Enter, Tab, Delete,
+// Home, End, Left or Right, "c:TEXT" pastes, "s:START,LENGTH" selects, "abrir" opens the
+// list, "clicar:I" opens it and picks entry I, "duplo" double-clicks, "sair" clicks into
+// proximo, "focar" clicks into the control, "tab" enters it from proximo with the Tab key.
+void executar(Janela& j, const QString& acoes);
+void executar(Referencia& r, const QString& acoes);
+
+QString texto(std::u16string_view s);
+
+// Test classes, run by main.
+int testar_widget(int argc, char** argv);
+int testar_arquivo(int argc, char** argv);
+
+}  // namespace pjtCampoVivo::teste_qt
