@@ -28,6 +28,7 @@ struct Pedido {
     bool json = false;
     std::vector<std::string> textos;
     std::string roteiro = "-";
+    std::string toolkit = "headless";
 };
 
 struct Subcomandos {
@@ -87,12 +88,25 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
 
     s.roteiro = app.add_subcommand("roteiro", "replay a session script (JSON Lines)");
     s.roteiro->add_option("arquivo", p.roteiro, "script file; - or nothing for standard input");
+    s.roteiro
+        ->add_option("--toolkit", p.toolkit,
+                     "the field's widgets: headless (default) or qt (real Qt widgets, offscreen "
+                     "unless QT_QPA_PLATFORM says otherwise)")
+        ->check(CLI::IsMember({"headless", "qt"}));
     return s;
 }
 
 int executar(const Subcomandos& s, const Pedido& p) {
     if (s.mascaras->parsed()) return comando_mascaras();
-    if (s.roteiro->parsed()) return executar_roteiro(p.roteiro);
+    if (s.roteiro->parsed()) {
+        FabricaPalco fabrica = criar_palco_headless;
+        if (p.toolkit == "qt") {
+            fabrica = fabrica_palco_qt();
+            if (!fabrica)
+                throw ErroCli("this campovivo was built without Qt: --toolkit qt is not available");
+        }
+        return executar_roteiro(p.roteiro, fabrica);
+    }
     const int32_t mascara = interpretar_mascara(p.mascara);
     // --casas and --max default to what a field's Mascara property sets for the mask.
     const ConfiguracaoMascara padrao = *configuracao_mascara(mascara);

@@ -132,9 +132,9 @@ void executar_linha(std::string_view texto, std::size_t numero, Sessao& sessao,
 
 }  // namespace
 
-int executar_roteiro(const std::string& caminho) {
+int executar_roteiro(const std::string& caminho, const FabricaPalco& fabrica) {
     LeitorLinhas entrada(abrir_entrada(caminho));
-    Sessao sessao;
+    Sessao sessao(fabrica);
     std::string texto;
     std::string saida;
     while (entrada.proxima(texto)) {

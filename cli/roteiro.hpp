@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "cli/palco.hpp"
+
 namespace pjtCampoVivo::cli {
 
-// Runs the script in the file at caminho ("-" for standard input). Returns 0 when every
-// line ran; a line that cannot run throws ErroCli naming it, after the earlier lines'
-// results were written.
-int executar_roteiro(const std::string& caminho);
+// Runs the script in the file at caminho ("-" for standard input) on stages made by
+// fabrica. Returns 0 when every line ran; a line that cannot run throws ErroCli naming it,
+// after the earlier lines' results were written.
+int executar_roteiro(const std::string& caminho, const FabricaPalco& fabrica);
 
 }  // namespace pjtCampoVivo::cli

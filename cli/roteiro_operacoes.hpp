@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,15 +16,17 @@
 namespace pjtCampoVivo::cli {
 
 class SessaoControle;
+class Palco;
 
-// The state a script acts on across lines: a form holding one control, replaced by "novo".
-// The engine calls need none of it.
+// The state a script acts on across lines: a form holding one control, on a stage made by
+// fabrica, replaced by "novo". The engine calls need none of it.
 struct Sessao {
-    Sessao();
+    explicit Sessao(std::function<std::unique_ptr<Palco>()> f);
     ~Sessao();
     Sessao(const Sessao&) = delete;
     Sessao& operator=(const Sessao&) = delete;
 
+    std::function<std::unique_ptr<Palco>()> fabrica;
     std::unique_ptr<SessaoControle> controle;
 };
 

@@ -9,30 +9,24 @@ namespace pjtCampoVivo::cli {
 
 namespace {
 
-// The host gives the control this extent when it sizes it; the height is the combo box's
-// natural one, which the control would take anyway.
-constexpr int32_t LarguraInicial = 3000;
-constexpr int32_t AlturaInicial = 315;
-
 template <typename... Args>
 void disparar(std::function<void(Args&...)>& armado, Args&... args) {
     auto acao = std::exchange(armado, nullptr);
     if (acao) acao(args...);
 }
 
-void escrever_caixa(EscritorJson& j, const headless::CaixaHeadlessBase& caixa) {
-    j.chave("texto").texto(caixa.texto());
-    j.chave("selStart").numero(caixa.inicio_selecao());
-    j.chave("selLength").numero(caixa.tamanho_selecao());
-    j.chave("foreColor").numero(caixa.cor_texto());
-    j.chave("backColor").numero(caixa.cor_fundo());
-    j.chave("visivel").booleano(caixa.visivel());
-    j.chave("habilitado").booleano(caixa.habilitada());
-    j.chave("dica").texto(caixa.dica());
+void escrever_caixa(EscritorJson& j, const EstadoCaixa& caixa) {
+    j.chave("texto").texto(caixa.texto);
+    j.chave("selStart").numero(caixa.sel_inicio);
+    j.chave("selLength").numero(caixa.sel_tamanho);
+    j.chave("foreColor").numero(caixa.frente);
+    j.chave("backColor").numero(caixa.fundo);
+    j.chave("visivel").booleano(caixa.visivel);
+    j.chave("habilitado").booleano(caixa.habilitada);
+    j.chave("dica").texto(caixa.dica);
 }
 
-void escrever_campo(EscritorJson& j, const CampoVivo::Estado& e,
-                    const headless::HospedeiroHeadless& hospedeiro) {
+void escrever_campo(EscritorJson& j, const CampoVivo::Estado& e, const Palco& palco) {
     j.abrir_objeto();
     j.chave("Estilo").numero(e.Estilo);
     j.chave("Mascara").numero(e.Mascara);
@@ -51,60 +45,55 @@ void escrever_campo(EscritorJson& j, const CampoVivo::Estado& e,
     j.chave("blnEscrevendo").booleano(e.blnEscrevendo);
     j.chave("lngSelStartAnterior").numero(e.lngSelStartAnterior);
     j.chave("SeparadorInserido").numero(SeparadorInserido);
-    j.chave("altura").numero(hospedeiro.altura());
-    j.chave("largura").numero(hospedeiro.largura());
+    j.chave("altura").numero(palco.altura());
+    j.chave("largura").numero(palco.largura());
     j.fechar_objeto();
 }
 
 }  // namespace
 
-SessaoControle::SessaoControle() : campo(form.txtCombo, form.cboCombo, form.tela, form.hospedeiro) {
-    campo.InitProperties();
-    form.hospedeiro.ao_redimensionar = [this] { campo.Resize(); };
-    form.hospedeiro.redimensionar(LarguraInicial, AlturaInicial);
-
-    auto& tratadores = form.hospedeiro.tratadores;
-    tratadores.KeyPress = [this](int16_t& KeyAscii) { disparar(armado_KeyPress, KeyAscii); };
-    tratadores.FimItensLista = [this](std::u16string& TextoProcurado) {
+SessaoControle::SessaoControle(std::unique_ptr<Palco> p)
+    : palco(std::move(p)), campo(palco->campo()) {
+    auto& t = palco->tratadores;
+    t.KeyPress = [this](int16_t& KeyAscii) { disparar(armado_KeyPress, KeyAscii); };
+    t.FimItensLista = [this](std::u16string& TextoProcurado) {
         disparar(armado_FimItensLista, TextoProcurado);
     };
-    tratadores.Change = [this] { disparar(armado_Change); };
+    t.Change = [this] { disparar(armado_Change); };
 }
 
 void SessaoControle::limpar_registros() {
-    form.hospedeiro.eventos.clear();
-    form.hospedeiro.avisos.clear();
-    form.tela.mensagens.clear();
-    form.tela.injetadas.clear();
+    palco->limpar_registros();
 }
 
 void SessaoControle::relatar(ResultadoLinha& resultado) const {
-    resultado.eventos = form.hospedeiro.eventos;
-    resultado.avisos = form.hospedeiro.avisos;
-    for (const auto& m : form.tela.mensagens) {
-        resultado.mensagens.push_back({m.prompt, m.codigo, m.titulo});
-    }
-    resultado.injetadas = form.tela.injetadas;
+    Registros r = palco->registros();
+    resultado.eventos = std::move(r.eventos);
+    resultado.avisos = std::move(r.avisos);
+    resultado.mensagens = std::move(r.mensagens);
+    resultado.injetadas = std::move(r.injetadas);
 
+    const EstadoCaixas caixas = palco->caixas();
     EscritorJson j(resultado.complemento);
     j.chave("estado").abrir_objeto();
-    j.chave("foco").texto(form.foco_no_campo() ? u"campo" : u"proximo");
+    j.chave("foco").texto(palco->foco_no_campo() ? u"campo" : u"proximo");
     j.chave("txtCombo").abrir_objeto();
-    escrever_caixa(j, form.txtCombo);
-    j.chave("alinhamento").numero(form.txtCombo.alinhamento());
+    escrever_caixa(j, caixas.texto);
+    j.chave("alinhamento").numero(caixas.alinhamento);
     j.fechar_objeto();
     j.chave("cboCombo").abrir_objeto();
-    escrever_caixa(j, form.cboCombo);
+    escrever_caixa(j, caixas.combo);
     j.chave("lista").abrir_lista();
-    for (const auto& entrada : form.cboCombo.lista()) j.texto(entrada);
+    for (const auto& entrada : caixas.lista) j.texto(entrada);
     j.fechar_lista();
-    j.chave("listIndex").numero(form.cboCombo.indice());
+    j.chave("listIndex").numero(caixas.indice);
     j.fechar_objeto();
-    escrever_campo(j.chave("campo"), campo.estado(), form.hospedeiro);
+    escrever_campo(j.chave("campo"), campo.estado(), *palco);
     j.fechar_objeto();
 }
 
-Sessao::Sessao() : controle(std::make_unique<SessaoControle>()) {}
+Sessao::Sessao(FabricaPalco f)
+    : fabrica(std::move(f)), controle(std::make_unique<SessaoControle>(fabrica())) {}
 Sessao::~Sessao() = default;
 
 }  // namespace pjtCampoVivo::cli

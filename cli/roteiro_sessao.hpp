@@ -1,27 +1,28 @@
-// The control a session script drives: a headless form whose CampoVivo has been created,
-// placed (InitProperties) and sized by its host, with the focus on the box after it. The
-// host's handlers can be armed for one raise of an event ("hospede").
+// The control a session script drives: a stage whose CampoVivo has been created, placed
+// (InitProperties) and sized by its host, with the focus on the box after it. The host's
+// handlers can be armed for one raise of an event ("hospede").
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "cli/json_saida.hpp"
+#include "cli/palco.hpp"
 #include "cli/roteiro_operacoes.hpp"
 #include "control/campo_vivo.hpp"
-#include "toolkit/headless/formulario.hpp"
 
 namespace pjtCampoVivo::cli {
 
 class SessaoControle {
   public:
-    SessaoControle();
+    explicit SessaoControle(std::unique_ptr<Palco> p);
     SessaoControle(const SessaoControle&) = delete;
     SessaoControle& operator=(const SessaoControle&) = delete;
 
-    headless::Formulario form;
-    CampoVivo campo;
+    std::unique_ptr<Palco> palco;
+    CampoVivo& campo;
 
     // What the host's code does on the next raise of each event; the handler is disarmed
     // before it runs, so a raise it causes itself finds nothing armed.

@@ -38,18 +38,18 @@ std::pair<double, double> par_de_numeros(const ValorJson& linha, std::u16string_
 
 struct NomeTecla {
     std::u16string_view nome;
-    headless::Tecla tecla;
+    Tecla tecla;
 };
 
 constexpr std::array<NomeTecla, 8> teclas{{
-    {u"Backspace", headless::Tecla::Backspace},
-    {u"Enter", headless::Tecla::Enter},
-    {u"Tab", headless::Tecla::Tab},
-    {u"Delete", headless::Tecla::Delete},
-    {u"Home", headless::Tecla::Home},
-    {u"End", headless::Tecla::End},
-    {u"Left", headless::Tecla::Left},
-    {u"Right", headless::Tecla::Right},
+    {u"Backspace", Tecla::Backspace},
+    {u"Enter", Tecla::Enter},
+    {u"Tab", Tecla::Tab},
+    {u"Delete", Tecla::Delete},
+    {u"Home", Tecla::Home},
+    {u"End", Tecla::End},
+    {u"Left", Tecla::Left},
+    {u"Right", Tecla::Right},
 }};
 
 // {"KeyAscii": N}: the handler writes N into the argument.
@@ -91,7 +91,7 @@ void armar_Change(const ValorJson& acao, SessaoControle& s) {
 
 void operacao_novo(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     exigir_verdadeiro(linha, u"novo");
-    sessao.controle = std::make_unique<SessaoControle>();
+    sessao.controle = std::make_unique<SessaoControle>(sessao.fabrica());
 }
 
 void operacao_modo(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
@@ -99,14 +99,14 @@ void operacao_modo(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     if (modo != u"designer" && modo != u"execucao") {
         throw ErroCli("\"modo\" is \"designer\" or \"execucao\", not " + citar_json(modo));
     }
-    sessao.controle->form.hospedeiro.modo_usuario = modo == u"execucao";
+    sessao.controle->palco->modo_usuario(modo == u"execucao");
 }
 
 void operacao_redimensionar(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     const auto [largura, altura] = par_de_numeros(linha, u"redimensionar");
     const int32_t l = arredondar_para<int32_t>(largura);
     const int32_t a = arredondar_para<int32_t>(altura);
-    sessao.controle->form.hospedeiro.redimensionar(l, a);
+    sessao.controle->palco->redimensionar(l, a);
 }
 
 void operacao_hospede(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
@@ -129,14 +129,14 @@ void operacao_hospede(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
 }
 
 void operacao_teclar(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
-    sessao.controle->form.teclar(valor_unico(linha, u"teclar", Tipo::Texto).texto);
+    sessao.controle->palco->teclar(valor_unico(linha, u"teclar", Tipo::Texto).texto);
 }
 
 void operacao_tecla(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     const std::u16string& nome = valor_unico(linha, u"tecla", Tipo::Texto).texto;
     for (const auto& t : teclas) {
         if (t.nome == nome) {
-            sessao.controle->form.tecla(t.tecla);
+            sessao.controle->palco->tecla(t.tecla);
             return;
         }
     }
@@ -148,36 +148,36 @@ void operacao_selecionar(const ValorJson& linha, Sessao& sessao, ResultadoLinha&
     const auto [inicio, tamanho] = par_de_numeros(linha, u"selecionar");
     const int32_t i = arredondar_para<int32_t>(inicio);
     const int32_t t = arredondar_para<int32_t>(tamanho);
-    sessao.controle->form.selecionar(i, t);
+    sessao.controle->palco->selecionar(i, t);
 }
 
 void operacao_colar(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
-    sessao.controle->form.colar(valor_unico(linha, u"colar", Tipo::Texto).texto);
+    sessao.controle->palco->colar(valor_unico(linha, u"colar", Tipo::Texto).texto);
 }
 
 void operacao_focar(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     exigir_verdadeiro(linha, u"focar");
-    sessao.controle->form.focar();
+    sessao.controle->palco->focar();
 }
 
 void operacao_sair(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     exigir_verdadeiro(linha, u"sair");
-    sessao.controle->form.sair();
+    sessao.controle->palco->sair();
 }
 
 void operacao_clicar(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     const double indice = valor_unico(linha, u"clicar", Tipo::Numero).numero;
-    sessao.controle->form.clicar(arredondar_para<int16_t>(indice));
+    sessao.controle->palco->clicar(arredondar_para<int16_t>(indice));
 }
 
 void operacao_abrir(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     exigir_verdadeiro(linha, u"abrir");
-    sessao.controle->form.abrir();
+    sessao.controle->palco->abrir();
 }
 
 void operacao_duplo(const ValorJson& linha, Sessao& sessao, ResultadoLinha&) {
     exigir_verdadeiro(linha, u"duplo");
-    sessao.controle->form.duplo();
+    sessao.controle->palco->duplo();
 }
 
 }  // namespace pjtCampoVivo::cli

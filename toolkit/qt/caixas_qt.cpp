@@ -380,6 +380,9 @@ bool CaixaQtBase::eventFilter(QObject* objeto, QEvent* evento) {
                 acao_usuario([this] {
                     if (ouvinte_ != nullptr) ouvinte_->DblClick();
                 });
+                // The double-click is the control's event: the edit does not also select a
+                // word, so the text and selection stay as the host's handler left them.
+                consumido = true;
                 break;
             default:
                 break;

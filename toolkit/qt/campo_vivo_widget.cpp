@@ -92,6 +92,7 @@ CampoVivoWidget::Impl::Impl(CampoVivoWidget& widget)
           // "{TAB}": on to the next widget in the window's tab order, from wherever the
           // focus is by then.
           [this] { w.focusNextPrevChild(true); }, [this](const std::exception& e) { falha(e); }) {
+    tela.ao_enviar = [this](std::u16string_view teclas) { emit w.teclasEnviadas(qstring(teclas)); };
     txt->setObjectName(QStringLiteral("txtCombo"));
     cbo->setObjectName(QStringLiteral("cboCombo"));
 }
@@ -202,6 +203,14 @@ QLineEdit* CampoVivoWidget::caixaTexto() const {
 
 QComboBox* CampoVivoWidget::caixaCombo() const {
     return impl_->cbo;
+}
+
+const CaixaTexto& CampoVivoWidget::costuraTexto() const {
+    return impl_->caixa_texto;
+}
+
+const CaixaCombo& CampoVivoWidget::costuraCombo() const {
+    return impl_->caixa_combo;
 }
 
 void CampoVivoWidget::lerPropriedades(BolsaPropriedades& bolsa) {

@@ -17,6 +17,8 @@
 
 #include "control/campo_vivo.hpp"
 #include "toolkit/bolsa_propriedades.hpp"
+#include "toolkit/caixa_combo.hpp"
+#include "toolkit/caixa_texto.hpp"
 #include "toolkit/valor_propriedade.hpp"
 
 class QLineEdit;
@@ -72,6 +74,11 @@ class CampoVivoWidget : public QWidget {
     // The inner boxes, for layout, focus chains and tests.
     QLineEdit* caixaTexto() const;
     QComboBox* caixaCombo() const;
+
+    // The inner boxes as the control sees them (stored colours, the combo box's own list
+    // position), for tools that report the control's state.
+    const CaixaTexto& costuraTexto() const;
+    const CaixaCombo& costuraCombo() const;
 
     // The design-time settings from and to a property bag (ReadProperties, WriteProperties).
     // Loading through here also refreshes what the widget derives from them (the accessible
@@ -145,6 +152,9 @@ class CampoVivoWidget : public QWidget {
     void FimItensLista(QString* TextoProcurado);
     // A design-time setting changed (the property's name): the form must be saved.
     void propriedadeAlterada(const QString& nome);
+    // The control sent keystrokes to the window ("{TAB}"); they take effect once the user's
+    // action has returned to Qt's event loop.
+    void teclasEnviadas(const QString& teclas);
     // A handler run by the user's action failed (an Erro's number, or 0 for another
     // exception): Qt's event loop cannot carry the exception, so it ends here, and the
     // keystrokes that action queued are dropped.

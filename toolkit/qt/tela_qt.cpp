@@ -95,6 +95,7 @@ int32_t TelaQt::MsgBox(std::u16string_view prompt, int32_t codigo, std::u16strin
     const auto padrao = static_cast<std::size_t>((codigo >> 8) & 3);
     const Botao botao_padrao = botoes[padrao < botoes.size() ? padrao : 0];
     caixa.setDefaultButton(botao_padrao);
+    caixa.setProperty("codigo", codigo);
     if (const auto& f = interceptador()) return numero_do_botao(f(caixa));
     if (respostas_automaticas()) {
         QTimer::singleShot(0, &caixa, [&caixa] {
@@ -109,6 +110,7 @@ int32_t TelaQt::MsgBox(std::u16string_view prompt, int32_t codigo, std::u16strin
 }
 
 void TelaQt::SendKeys(std::u16string_view teclas) {
+    if (ao_enviar) ao_enviar(teclas);
     fila_.emplace_back(teclas);
     if (agendada_) return;
     agendada_ = true;

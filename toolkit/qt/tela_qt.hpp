@@ -26,11 +26,15 @@ class TelaQt final : public Tela {
     int32_t MsgBox(std::u16string_view prompt, int32_t codigo, std::u16string_view titulo) override;
     void SendKeys(std::u16string_view teclas) override;
 
+    // Hears every injection as it is queued ("{TAB}").
+    std::function<void(std::u16string_view)> ao_enviar;
+
     // Forgets the keystrokes still waiting (the user action that queued them failed).
     void descartar() noexcept { fila_.clear(); }
 
     // When set, each message box is handed to it instead of being shown; it returns the
-    // QMessageBox::StandardButton the box counts as closed with.
+    // QMessageBox::StandardButton the box counts as closed with. The box carries the code it
+    // was asked with as its property "codigo".
     static std::function<int(QMessageBox&)>& interceptador();
 
   private:
