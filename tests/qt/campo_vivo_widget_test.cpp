@@ -10,10 +10,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <string_view>
+#include <vector>
 
 #include "formatting/separador_inserido.hpp"
 #include "tests/qt/apoio.hpp"
 #include "toolkit/cores.hpp"
+#include "toolkit/qt/caixas_qt.hpp"
 #include "validation/erro.hpp"
 
 namespace pjtCampoVivo::teste_qt {
@@ -37,6 +41,41 @@ void preparar(CampoVivo& c, int estilo, int mascara, const QStringList& lista) {
     if (estilo != 0) c.Estilo(estilo);
     c.Mascara(mascara);
     for (const QString& item : lista) c.AddItem(item.toStdU16String());
+}
+
+// What a combo box's list holds, entry by entry, and what its model announced while passo
+// ran: the same for any model that behaves as Qt's own.
+QStringList transcricao(QComboBox& combo, const std::function<void(QComboBox&)>& passo) {
+    QStringList t;
+    QAbstractItemModel* m = combo.model();
+    QObject::connect(m, &QAbstractItemModel::dataChanged,
+                     [&t](const QModelIndex& de, const QModelIndex&, const QList<int>& papeis) {
+                         QStringList nomes;
+                         for (const int p : papeis) nomes << QString::number(p);
+                         t << QStringLiteral("dataChanged %1 [%2]")
+                                  .arg(de.row())
+                                  .arg(nomes.join(QLatin1Char(',')));
+                     });
+    passo(combo);
+    QObject::disconnect(m, &QAbstractItemModel::dataChanged, nullptr, nullptr);
+    const auto valor = [](const QVariant& v) {
+        return v.isValid()
+                   ? QStringLiteral("%1:%2").arg(QString::fromLatin1(v.typeName()), v.toString())
+                   : QStringLiteral("-");
+    };
+    for (int i = 0; i < combo.count(); ++i) {
+        const QModelIndex e = m->index(i, 0);
+        QStringList linha{combo.itemText(i), QString::number(m->flags(e).toInt())};
+        for (const int papel : {int(Qt::DisplayRole), int(Qt::EditRole), int(Qt::UserRole),
+                                int(Qt::ToolTipRole), int(Qt::AccessibleDescriptionRole)}) {
+            linha << valor(m->data(e, papel));
+        }
+        t << linha.join(QLatin1Char('|'));
+    }
+    t << QStringLiteral("atual %1, fora da lista %2")
+             .arg(combo.currentIndex())
+             .arg(m->flags(QModelIndex()).toInt());
+    return t;
 }
 
 void desfazer(QWidget* w) {
@@ -422,6 +461,133 @@ class TestesWidget : public QObject {
         QCOMPARE(QApplication::focusWidget(), j.proximo);
     }
 
+    // The combo box's list is a model of the widget's own: what a caller does to the combo
+    // box directly comes out as with Qt's QStandardItemModel. Each case builds a list (not
+    // compared: Qt adds to other models in other steps), then changes it.
+    void listaComoAPadraoDoQt() {
+        using Passo = std::function<void(QComboBox&)>;
+        struct Caso {
+            const char* nome;
+            Passo montar;
+            Passo mudar;
+        };
+        const auto ana_bia = [](QComboBox& c) {
+            c.addItem(QStringLiteral("Ana"), 10);
+            c.addItem(QStringLiteral("Bia"));
+        };
+        const std::vector<Caso> casos{
+            {"textos e dados",
+             [](QComboBox& c) {
+                 c.addItem(QStringLiteral("Ana"), 10);
+                 c.insertItem(0, QStringLiteral("Caio"), QStringLiteral("x"));
+                 c.addItems({QStringLiteral("Bia"), QString()});
+             },
+             [](QComboBox&) {}},
+            {"texto igual não avisa", ana_bia,
+             [](QComboBox& c) {
+                 c.setItemText(0, QStringLiteral("Ana"));
+                 c.setItemText(0, QStringLiteral("Eva"));
+                 c.setItemData(1, QStringLiteral("Bia"), Qt::DisplayRole);
+             }},
+            {"dados postos e tirados", ana_bia,
+             [](QComboBox& c) {
+                 c.setItemData(0, 10, Qt::UserRole);
+                 c.setItemData(0, QVariant(), Qt::UserRole);
+                 c.setItemData(1, QVariant(), Qt::ToolTipRole);
+                 c.setItemData(1, QStringLiteral("dica"), Qt::ToolTipRole);
+                 c.setItemData(1, 7, Qt::ToolTipRole);
+                 c.setItemData(1, QVariant(), Qt::DisplayRole);
+             }},
+            {"separador",
+             [&ana_bia](QComboBox& c) {
+                 ana_bia(c);
+                 c.insertSeparator(1);
+             },
+             [](QComboBox&) {}},
+            {"remoção", ana_bia,
+             [](QComboBox& c) {
+                 c.removeItem(5);
+                 c.removeItem(0);
+             }},
+            {"procura pelo dado", ana_bia, [](QComboBox& c) { c.setCurrentIndex(c.findData(10)); }},
+            {"limpeza", ana_bia, [](QComboBox& c) { c.clear(); }},
+        };
+        for (const Caso& caso : casos) {
+            QComboBox padrao;
+            padrao.setEditable(true);
+            qt::detail::ComboBoxQt nossa(nullptr);
+            caso.montar(padrao);
+            caso.montar(nossa);
+            const QStringList esperada = transcricao(padrao, caso.mudar);
+            const QStringList vista = transcricao(nossa, caso.mudar);
+            if (vista != esperada) {
+                qWarning("%s:\n  QStandardItemModel: %s\n  the widget's list:  %s", caso.nome,
+                         qPrintable(esperada.join(QStringLiteral(" / "))),
+                         qPrintable(vista.join(QStringLiteral(" / "))));
+            }
+            QCOMPARE(vista, esperada);
+        }
+    }
+
+    // Entries the control appends reach Qt's model in one notification, and whatever reads
+    // the combo box first sees all of them, with the edit, its selection and the selected
+    // entry as they were.
+    void entradasAcrescentadasJuntas_data() {
+        QTest::addColumn<QString>("leitura");
+        QTest::addColumn<QStringList>("eventos");
+        QTest::newRow("count") << "count" << QStringList();
+        QTest::newRow("itemText") << "itemText" << QStringList();
+        QTest::newRow("findText") << "findText" << QStringList();
+        QTest::newRow("pintura") << "pintura" << QStringList();
+        QTest::newRow("lista aberta") << "abrir" << QStringList{QStringLiteral("DropDown")};
+        QTest::newRow("o controle") << "controle" << QStringList();
+    }
+
+    void entradasAcrescentadasJuntas() {
+        QFETCH(QString, leitura);
+        QFETCH(QStringList, eventos);
+        Janela j;
+        CampoVivo& c = j.campo->campo();
+        preparar(c, 1, 0, {});
+        executar(j, QStringLiteral("t:Bi|s:1,1"));
+        QComboBox* combo = j.campo->caixaCombo();
+        QSignalSpy insercoes(combo->model(), &QAbstractItemModel::rowsInserted);
+        j.eventos.clear();
+        for (const std::u16string_view nome : {u"Ana", u"Bia", u"Caio"}) c.AddItem(nome);
+
+        if (leitura == QLatin1String("count")) {
+            QCOMPARE(combo->count(), 3);
+        } else if (leitura == QLatin1String("itemText")) {
+            QCOMPARE(combo->itemText(2), QStringLiteral("Caio"));
+        } else if (leitura == QLatin1String("findText")) {
+            QCOMPARE(combo->findText(QStringLiteral("Bia")), 1);
+        } else if (leitura == QLatin1String("pintura")) {
+            combo->repaint();
+            QCOMPARE(insercoes.size(), 1);
+        } else if (leitura == QLatin1String("abrir")) {
+            executar(j, QStringLiteral("abrir"));
+            QCOMPARE(combo->view()->model()->rowCount(), 3);
+        } else {
+            QCOMPARE(j.campo->ListCount(), 3);
+            QCOMPARE(texto(c.List(2)), QStringLiteral("Caio"));
+        }
+        QCOMPARE(insercoes.size(), 1);
+        QCOMPARE(insercoes.front().at(1).toInt(), 0);
+        QCOMPARE(insercoes.front().at(2).toInt(), 2);
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(j.edicao()->text(), QStringLiteral("Bi"));
+        QCOMPARE(j.edicao()->selectionStart(), 1);
+        QCOMPARE(j.edicao()->selectionLength(), 1);
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(j.campo->ListIndex(), -1);
+        QCOMPARE(j.eventos, eventos);
+        // Emptied before anyone read them, they never reach the list.
+        for (const std::u16string_view nome : {u"Duda", u"Eva"}) c.AddItem(nome);
+        c.Clear();
+        QCOMPARE(combo->count(), 0);
+        QCOMPARE(insercoes.size(), 1);
+    }
+
     // ---- The host's slots ----
 
     void slotMudaOuCancelaTecla_data() {
@@ -539,8 +705,38 @@ class TestesWidget : public QObject {
         Janela j;
         j.focar();
         j.eventos.clear();
+        j.campo->setText(QStringLiteral("duas palavras"));
+        j.edicao()->setCursorPosition(2);
+        j.eventos.clear();
         QTest::mouseDClick(j.edicao(), Qt::LeftButton);
         QCOMPARE(j.eventos, QStringList{QStringLiteral("DblClick")});
+        // The double-click is the control's: the edit selects no word behind its back.
+        QVERIFY(!j.edicao()->hasSelectedText());
+    }
+
+    // The list through Qt's meta-object system, as a script or a generic form tool calls it.
+    void membrosPeloMetaObjeto() {
+        Janela j;
+        qt::CampoVivoWidget* w = j.campo;
+        w->setEstilo(1);
+        for (const auto& [item, dado] : {std::pair{"Ana", "30"}, {"Bia", "10"}, {"Caio", "20"}}) {
+            QVERIFY(QMetaObject::invokeMethod(w, "AddItem", Q_ARG(QString, QString::fromUtf8(item)),
+                                              Q_ARG(QString, QString::fromUtf8(dado))));
+        }
+        QVERIFY(QMetaObject::invokeMethod(w, "PosicionarPorItemData", Q_ARG(QString, "10")));
+        QCOMPARE(w->property("ListIndex").toInt(), 1);
+        QCOMPARE(w->property("Text").toString(), QStringLiteral("Bia"));
+        QString dado;
+        QVERIFY(
+            QMetaObject::invokeMethod(w, "ItemData", Q_RETURN_ARG(QString, dado), Q_ARG(int, 2)));
+        QCOMPARE(dado, QStringLiteral("20"));
+        QVERIFY(QMetaObject::invokeMethod(w, "RemoveItem", Q_ARG(int, 0)));
+        QString primeiro;
+        QVERIFY(
+            QMetaObject::invokeMethod(w, "List", Q_RETURN_ARG(QString, primeiro), Q_ARG(int, 0)));
+        QCOMPARE(primeiro, QStringLiteral("Bia"));
+        QCOMPARE(w->property("ListCount").toInt(), 2);
+        QCOMPARE(w->property("hWnd").toInt(), w->campo().hWnd());
     }
 };
 

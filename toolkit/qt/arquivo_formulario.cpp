@@ -145,9 +145,10 @@ Fonte fonte_json(const QJsonValue& v, const Lugar& l) {
     f.tamanho = tamanho.toDouble();
     const auto marca = [&](const char* nome) {
         const QJsonValue b = o.value(QString::fromLatin1(nome));
-        if (!b.isBool())
+        if (!b.isBool()) {
             l.falhar(QStringLiteral("a fonte's \"%1\" must be a boolean, not %2")
                          .arg(QString::fromLatin1(nome), nome_json(b)));
+        }
         return b.toBool();
     };
     f.negrito = marca("negrito");
@@ -265,9 +266,10 @@ class BolsaLeitura final : public BolsaPropriedades {
 void exigir_membros(const QJsonObject& o, const QStringList& membros, const char* oque,
                     const Lugar& l) {
     for (auto it = o.begin(); it != o.end(); ++it) {
-        if (!membros.contains(it.key()))
+        if (!membros.contains(it.key())) {
             l.falhar(
                 QStringLiteral("unknown member \"%1\" in %2").arg(it.key(), QLatin1String(oque)));
+        }
     }
     for (const QString& m : membros) {
         if (!o.contains(m)) l.falhar(QStringLiteral("%1 lacks \"%2\"").arg(QLatin1String(oque), m));
@@ -368,7 +370,7 @@ void abrir_formulario(const QString& caminho, const ControlesNomeados& controles
     // Everything is checked and converted before any control changes.
     std::vector<std::pair<CampoVivoWidget*, BolsaLeitura>> cargas;
     QSet<QString> vistos;
-    for (const QJsonValue& item : raiz.value(QStringLiteral("controles")).toArray()) {
+    for (const QJsonValue item : raiz.value(QStringLiteral("controles")).toArray()) {
         if (!item.isObject())
             arquivo.falhar(QStringLiteral("each of \"controles\" must be an object"));
         const QJsonObject controle = item.toObject();
@@ -388,7 +390,7 @@ void abrir_formulario(const QString& caminho, const ControlesNomeados& controles
             lugar_controle.falhar(QStringLiteral("\"propriedades\" must be an array"));
 
         BolsaLeitura bolsa;
-        for (const QJsonValue& p : controle.value(QStringLiteral("propriedades")).toArray()) {
+        for (const QJsonValue p : controle.value(QStringLiteral("propriedades")).toArray()) {
             if (!p.isObject())
                 lugar_controle.falhar(QStringLiteral("each property must be an object"));
             const QJsonObject propriedade = p.toObject();

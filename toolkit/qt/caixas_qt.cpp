@@ -530,7 +530,8 @@ void CaixaQtBase::tecla_solta(QKeyEvent& k) {
     if (k.isAutoRepeat()) return;
     const auto it = baixas_.find(k.key());
     if (it == baixas_.end()) return;
-    auto [codigo, shift] = it->second;
+    int16_t codigo = it->second.first;
+    int16_t shift = it->second.second;
     baixas_.erase(it);
     acao_usuario([&] {
         if (ouvinte_ != nullptr) ouvinte_->KeyUp(codigo, shift);
@@ -675,6 +676,131 @@ void CaixaTextoQt::Alignment(int16_t valor) {
     edicao_.setAlignment(horizontal | Qt::AlignVCenter);
 }
 
+// ---- The combo box's list ----------------------------------------------------------------------
+
+namespace {
+
+// What QStandardItem gives a new entry.
+constexpr Qt::ItemFlags FlagsEntrada = Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+                                       Qt::ItemIsEditable | Qt::ItemIsDragEnabled |
+                                       Qt::ItemIsDropEnabled;
+
+bool mesmo_valor(const QVariant& a, const QVariant& b) {
+    return a.userType() == b.userType() && a == b;
+}
+
+}  // namespace
+
+bool ModeloLista::valido(const QModelIndex& indice) const {
+    return indice.isValid() && indice.model() == this && indice.column() == 0 &&
+           static_cast<std::size_t>(indice.row()) < entradas_.size();
+}
+
+int ModeloLista::rowCount(const QModelIndex& pai) const {
+    if (pai.isValid()) return 0;
+    // Every reader asks the size first (index() too): the entries held back reach the model
+    // before anyone can miss them. The model itself is never const.
+    if (!pendentes_.empty()) const_cast<ModeloLista*>(this)->descarregar();
+    return static_cast<int>(entradas_.size());
+}
+
+QVariant ModeloLista::data(const QModelIndex& indice, int papel) const {
+    if (!valido(indice)) return {};
+    const Entrada& e = entradas_[static_cast<std::size_t>(indice.row())];
+    if (papel == Qt::DisplayRole || papel == Qt::EditRole) return e.texto;
+    const auto it = std::find_if(e.outros.begin(), e.outros.end(),
+                                 [papel](const auto& o) { return o.first == papel; });
+    return it != e.outros.end() ? it->second : QVariant();
+}
+
+bool ModeloLista::setData(const QModelIndex& indice, const QVariant& novo, int papel) {
+    if (!valido(indice)) return false;
+    Entrada& e = entradas_[static_cast<std::size_t>(indice.row())];
+    const bool texto = papel == Qt::DisplayRole || papel == Qt::EditRole;
+    if (texto) {
+        if (e.texto.isValid() && novo.isValid() && mesmo_valor(e.texto, novo)) return true;
+        e.texto = novo;
+    } else {
+        const auto it = std::find_if(e.outros.begin(), e.outros.end(),
+                                     [papel](const auto& o) { return o.first == papel; });
+        if (it != e.outros.end()) {
+            if (novo.isValid() && mesmo_valor(it->second, novo)) return true;
+            if (novo.isValid()) {
+                it->second = novo;
+            } else {
+                e.outros.erase(it);
+            }
+        } else if (novo.isValid()) {
+            e.outros.emplace_back(papel, novo);
+        }
+    }
+    // As QStandardItem: a role set or removed is reported even when it held nothing.
+    emit dataChanged(indice, indice,
+                     texto ? QList<int>{Qt::DisplayRole, Qt::EditRole} : QList<int>{papel});
+    return true;
+}
+
+Qt::ItemFlags ModeloLista::flags(const QModelIndex& indice) const {
+    // Outside any entry (the list itself), as QStandardItemModel's root.
+    if (!indice.isValid()) return Qt::ItemIsDropEnabled;
+    // QComboBox::insertSeparator marks the entry by its description; with its own model it
+    // also takes the entry's Selectable and Enabled flags away.
+    if (valido(indice) &&
+        data(indice, Qt::AccessibleDescriptionRole).toString() == QLatin1String("separator")) {
+        return FlagsEntrada & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+    return FlagsEntrada;
+}
+
+bool ModeloLista::insertRows(int linha, int quantas, const QModelIndex& pai) {
+    if (pai.isValid() || quantas < 1 || linha < 0 || linha > rowCount()) return false;
+    beginInsertRows(QModelIndex(), linha, linha + quantas - 1);
+    entradas_.insert(entradas_.begin() + linha, static_cast<std::size_t>(quantas), Entrada{});
+    endInsertRows();
+    return true;
+}
+
+bool ModeloLista::removeRows(int linha, int quantas, const QModelIndex& pai) {
+    if (pai.isValid() || quantas < 1 || linha < 0 ||
+        static_cast<int64_t>(linha) + quantas > rowCount())
+        return false;
+    beginRemoveRows(QModelIndex(), linha, linha + quantas - 1);
+    const auto inicio = entradas_.begin() + linha;
+    entradas_.erase(inicio, inicio + quantas);
+    endRemoveRows();
+    return true;
+}
+
+void ModeloLista::inserir(int linha, const QString& texto) {
+    descarregar();
+    beginInsertRows(QModelIndex(), linha, linha);
+    entradas_.insert(entradas_.begin() + linha, Entrada{QVariant(texto), {}});
+    endInsertRows();
+}
+
+void ModeloLista::acrescentar(const QString& texto) {
+    pendentes_.push_back(Entrada{QVariant(texto), {}});
+}
+
+void ModeloLista::descarregar() {
+    if (pendentes_.empty()) return;
+    // Taken out first: while the views hear of them, the size is the one they announce.
+    std::vector<Entrada> novas;
+    novas.swap(pendentes_);
+    const auto passar = [this, &novas] {
+        const auto primeira = static_cast<int>(entradas_.size());
+        beginInsertRows(QModelIndex(), primeira, primeira + static_cast<int>(novas.size()) - 1);
+        entradas_.insert(entradas_.end(), std::make_move_iterator(novas.begin()),
+                         std::make_move_iterator(novas.end()));
+        endInsertRows();
+    };
+    if (envolver) {
+        envolver(passar);
+    } else {
+        passar();
+    }
+}
+
 // ---- Combo box -------------------------------------------------------------------------------
 
 ComboBoxQt::ComboBoxQt(QWidget* pai) : QComboBox(pai) {
@@ -686,9 +812,45 @@ ComboBoxQt::ComboBoxQt(QWidget* pai) : QComboBox(pai) {
     // On leaving, Qt would pick an entry equal to the typed text and report it as the
     // user's pick; the control decides what the text means.
     QObject::disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
+    modelo_ = new ModeloLista(this);
+    setModel(modelo_);
+}
+
+ModeloLista* ComboBoxQt::modelo() const {
+    return model() == modelo_ ? modelo_.data() : nullptr;
+}
+
+void ComboBoxQt::inserir(int posicao, const QString& texto) {
+    // A root, a column or a limit set from outside: the combo box's own way.
+    ModeloLista* lista = modelo();
+    if (lista == nullptr || rootModelIndex().isValid() || modelColumn() != 0 ||
+        maxCount() != std::numeric_limits<int>::max()) {
+        insertItem(posicao, texto);
+        return;
+    }
+    lista->inserir(std::clamp(posicao, 0, count()), texto);
+}
+
+bool ComboBoxQt::acrescentar(const QString& texto) {
+    ModeloLista* lista = modelo();
+    if (lista == nullptr || rootModelIndex().isValid() || modelColumn() != 0 ||
+        maxCount() != std::numeric_limits<int>::max() || view()->isVisible())
+        return false;
+    lista->acrescentar(texto);
+    return true;
+}
+
+void ComboBoxQt::descarregar() {
+    if (modelo_ != nullptr) modelo_->descarregar();
+}
+
+int ComboBoxQt::total() const {
+    const ModeloLista* lista = modelo();
+    return lista != nullptr ? lista->total() : count();
 }
 
 void ComboBoxQt::showPopup() {
+    descarregar();
     if (ao_abrir) ao_abrir();
     QComboBox::showPopup();
 }
@@ -718,14 +880,20 @@ CaixaComboQt::CaixaComboQt(ComboBoxQt& combo, DonoCaixas& dono)
     };
     connect(&combo_, &QComboBox::activated, this,
             [this](int i) { protegido([this, i] { escolher(i); }); });
+    if (ModeloLista* lista = combo_.modelo()) {
+        lista->envolver = [this](const std::function<void()>& passar) { mantendo_vista(passar); };
+    }
 }
 
 CaixaComboQt::~CaixaComboQt() {
     combo_.ao_abrir = nullptr;
     combo_.ao_fechar = nullptr;
+    if (ModeloLista* lista = combo_.modelo()) lista->envolver = nullptr;
 }
 
 bool CaixaComboQt::eventFilter(QObject* objeto, QEvent* evento) {
+    // Whatever Qt does with the box (paint it, hand it a key), it does on the whole list.
+    protegido([this] { combo_.descarregar(); });
     // The wheel would pick entries while the pointer merely passes over the box.
     if (objeto == &alvo_ && evento->type() == QEvent::Wheel) return true;
     return CaixaQtBase::eventFilter(objeto, evento);
@@ -787,6 +955,30 @@ void CaixaComboQt::preservando_edicao(const std::function<void()>& mudanca) {
     selecionar(limitar(antes.inicio), antes.tamanho);
 }
 
+void CaixaComboQt::mantendo_vista(const std::function<void()>& mudanca) {
+    const int indice = combo_.currentIndex();
+    const QString texto = edicao_.text();
+    const int inicio = edicao_.selectionStart();
+    const int tamanho = edicao_.selectionLength();
+    const int cursor = edicao_.cursorPosition();
+    Propria p(*this);
+    mudanca();
+    if (combo_.currentIndex() != indice) combo_.setCurrentIndex(indice);
+    if (edicao_.text() != texto) edicao_.setText(texto);
+    if (edicao_.selectionStart() == inicio && edicao_.selectionLength() == tamanho &&
+        edicao_.cursorPosition() == cursor)
+        return;
+    if (tamanho > 0) {
+        // The caret back at the end it was at.
+        const bool caret_no_inicio = cursor == inicio;
+        edicao_.setSelection(caret_no_inicio ? inicio + tamanho : inicio,
+                             caret_no_inicio ? -tamanho : tamanho);
+    } else {
+        edicao_.deselect();
+        edicao_.setCursorPosition(cursor);
+    }
+}
+
 void CaixaComboQt::mostrar_entrada(int16_t i) {
     indice_ = i;
     if (i < 0) return;
@@ -807,7 +999,7 @@ int32_t CaixaComboQt::Height() const {
 }
 
 int16_t CaixaComboQt::ListCount() const {
-    return para_int16(combo_.count());
+    return para_int16(combo_.total());
 }
 
 std::u16string CaixaComboQt::List(int16_t i) const {
@@ -841,13 +1033,19 @@ void CaixaComboQt::TopIndex(int16_t i) {
 }
 
 void CaixaComboQt::AddItem(std::u16string_view texto, std::optional<int32_t> posicao) {
-    const int32_t quantos = combo_.count();
+    const int32_t quantos = combo_.total();
     if (quantos >= std::numeric_limits<int16_t>::max()) throw Erro::estouro("Lista cheia");
     const int32_t onde = posicao.value_or(quantos);
     exigir_posicao(onde, quantos + 1);
     // The selected entry keeps its selection when an entry is inserted above it.
     if (indice_ >= onde) ++indice_;
-    preservando_edicao([&] { combo_.insertItem(onde, qstring(texto)); });
+    const QString entrada = qstring(texto);
+    // An entry appended (a list being loaded) is held back until the list is read: adding
+    // entries one by one then costs Qt one notification for all of them.
+    if (onde != quantos || !combo_.acrescentar(entrada)) {
+        combo_.descarregar();
+        preservando_edicao([&] { combo_.inserir(onde, entrada); });
+    }
     novo_indice_ = static_cast<int16_t>(onde);
 }
 
@@ -865,6 +1063,8 @@ void CaixaComboQt::Clear() {
     indice_ = -1;
     novo_indice_ = -1;
     topo_lista_ = 0;
+    // Entries still held back go without ever reaching the list.
+    if (ModeloLista* lista = combo_.modelo()) lista->descartar_pendentes();
     preservando_edicao([this] { combo_.clear(); });
 }
 

@@ -5,11 +5,14 @@
 // the two toolkits apart. Not for callers: CampoVivoWidget owns them.
 #pragma once
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QObject>
 #include <QPalette>
+#include <QPointer>
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -225,8 +228,55 @@ class CaixaTextoQt final : public CaixaQt<CaixaTexto> {
     int16_t alinhamento_ = 0;
 };
 
-// The editable combo box, with the two moments Qt gives no signal for: the list opening
-// (DropDown) and the list closing just before a pick is applied.
+// The combo box's list: each entry's text, and any other value given to it by role, in one
+// array. The combo box's own QStandardItemModel allocates an item object per entry, which
+// makes adding one entry several times dearer than the model's two notifications. Values
+// behave as QStandardItem's: EditRole is DisplayRole, an invalid value removes the role, an
+// unchanged value raises no dataChanged, and an entry the combo box marks as a separator can
+// be neither selected nor picked.
+//
+// Entries appended one after another (a list being loaded) can be held back and reach the
+// model together, in one notification, the first time anyone asks the model its size, which
+// every reader does before anything else; so no reader ever sees the list without them.
+class ModeloLista final : public QAbstractListModel {
+  public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& pai = QModelIndex()) const override;
+    QVariant data(const QModelIndex& indice, int papel) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valor, int papel) override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    bool insertRows(int linha, int quantas, const QModelIndex& pai = QModelIndex()) override;
+    bool removeRows(int linha, int quantas, const QModelIndex& pai = QModelIndex()) override;
+
+    // Inserts one entry showing texto (0 <= linha <= rowCount()).
+    void inserir(int linha, const QString& texto);
+    // Appends an entry showing texto, held back.
+    void acrescentar(const QString& texto);
+    // Passes the entries held back on to the model, through envolver when it is set.
+    void descarregar();
+    // Forgets the entries held back (the list is being emptied).
+    void descartar_pendentes() noexcept { pendentes_.clear(); }
+    // The entries, those held back included, without passing them on.
+    int total() const noexcept { return static_cast<int>(entradas_.size() + pendentes_.size()); }
+
+    // Runs the notification of the entries held back (its argument), so that the box can
+    // keep what it shows as it was around it.
+    std::function<void(const std::function<void()>&)> envolver;
+
+  private:
+    struct Entrada {
+        QVariant texto;  // DisplayRole; invalid while unset
+        std::vector<std::pair<int, QVariant>> outros;
+    };
+    bool valido(const QModelIndex& indice) const;
+
+    std::vector<Entrada> entradas_;
+    std::vector<Entrada> pendentes_;
+};
+
+// The editable combo box over a ModeloLista, with the two moments Qt gives no signal for:
+// the list opening (DropDown) and the list closing just before a pick is applied.
 class ComboBoxQt final : public QComboBox {
   public:
     explicit ComboBoxQt(QWidget* pai);
@@ -236,6 +286,22 @@ class ComboBoxQt final : public QComboBox {
 
     void showPopup() override;
     void hidePopup() override;
+
+    // The list model, while it is the box's own.
+    ModeloLista* modelo() const;
+    // insertItem(posicao, texto), straight into the list model when it is the box's own.
+    void inserir(int posicao, const QString& texto);
+    // Appends texto, held back in the list model (see ModeloLista) when that is safe: the
+    // model is the box's own, shown as it came, and the list is closed. False: nothing was
+    // appended.
+    bool acrescentar(const QString& texto);
+    // The entries held back reach the model now.
+    void descarregar();
+    // count(), those held back included, without passing them on.
+    int total() const;
+
+  private:
+    QPointer<ModeloLista> modelo_;
 };
 
 class CaixaComboQt final : public CaixaQt<CaixaCombo> {
@@ -277,6 +343,9 @@ class CaixaComboQt final : public CaixaQt<CaixaCombo> {
     // Runs a change of the list, keeping the edit text, the selection and the selected entry
     // as the seam has them, whatever Qt does to them meanwhile.
     void preservando_edicao(const std::function<void()>& mudanca);
+    // Runs a change of the list, keeping what the box shows (entry, text, selection) as it
+    // is now: entries held back may reach the list in the middle of another change.
+    void mantendo_vista(const std::function<void()>& mudanca);
     // Entry i shown as the edit text, caret at the end, no notification.
     void mostrar_entrada(int16_t i);
     // The user picked entry i in the list (or moved to it with an arrow key).

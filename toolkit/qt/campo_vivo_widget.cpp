@@ -363,5 +363,36 @@ bool CampoVivoWidget::Sorted() const {
 int CampoVivoWidget::Style() const {
     return campo().Style();
 }
+int CampoVivoWidget::hWnd() const {
+    return campo().hWnd();
+}
+
+QString CampoVivoWidget::List(int indice) const {
+    return qstring(campo().List(para_int16(indice)));
+}
+void CampoVivoWidget::setList(int indice, const QString& texto) {
+    campo().List(para_int16(indice), u16(texto));
+}
+QString CampoVivoWidget::ItemData(int indice) {
+    return qstring(campo().ItemData(para_int16(indice)));
+}
+void CampoVivoWidget::setItemData(int indice, const QString& valor) {
+    campo().ItemData(para_int16(indice), u16(valor));
+}
+void CampoVivoWidget::AddItem(const QString& item, const QString& itemData) {
+    campo().AddItem(u16(item), std::nullopt, u16(itemData));
+}
+void CampoVivoWidget::RemoveItem(int indice) {
+    campo().RemoveItem(para_int16(indice));
+}
+void CampoVivoWidget::Clear() {
+    campo().Clear();
+}
+void CampoVivoWidget::PosicionarPorItem(const QString& item) {
+    campo().PosicionarPorItem(u16(item));
+}
+void CampoVivoWidget::PosicionarPorItemData(const QString& itemData) {
+    campo().PosicionarPorItemData(u16(itemData));
+}
 
 }  // namespace pjtCampoVivo::qt

@@ -57,6 +57,7 @@ class CampoVivoWidget : public QWidget {
     Q_PROPERTY(int TopIndex READ TopIndex WRITE setTopIndex)
     Q_PROPERTY(bool Sorted READ Sorted)
     Q_PROPERTY(int Style READ Style)
+    Q_PROPERTY(int hWnd READ hWnd)
     Q_PROPERTY(bool modoDesigner READ modoDesigner WRITE setModoDesigner)
 
   public:
@@ -134,6 +135,19 @@ class CampoVivoWidget : public QWidget {
     void setTopIndex(int v);
     bool Sorted() const;
     int Style() const;
+    int hWnd() const;
+
+    // The indexed members and the list methods, callable through Qt's meta-object system
+    // (QMetaObject::invokeMethod, scripts) as well as through campo().
+    Q_INVOKABLE QString List(int indice) const;
+    Q_INVOKABLE void setList(int indice, const QString& texto);
+    Q_INVOKABLE QString ItemData(int indice);
+    Q_INVOKABLE void setItemData(int indice, const QString& valor);
+    Q_INVOKABLE void AddItem(const QString& item, const QString& itemData = QString());
+    Q_INVOKABLE void RemoveItem(int indice);
+    Q_INVOKABLE void Clear();
+    Q_INVOKABLE void PosicionarPorItem(const QString& item);
+    Q_INVOKABLE void PosicionarPorItemData(const QString& itemData);
 
     QSize sizeHint() const override;
 
