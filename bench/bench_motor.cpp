@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/relator_razoes.hpp"
 #include "contagem_alocacoes.hpp"
 #include "formatting/enumeracoes.hpp"
 #include "formatting/formatacao.hpp"
@@ -371,60 +372,15 @@ bool entradas_conferem() {
     return ok;
 }
 
-// Passes everything to the display reporter chosen by --benchmark_format, keeping each
-// benchmark's CPU time (the median aggregate when there is one, else the median of the
-// runs), and prints the CPF paths' ratios to the reference loop at the end.
-class RelatorComRazoes : public benchmark::BenchmarkReporter {
+// The ratios printed after the runs.
+class Razoes final : public RelatorComRazoes {
   public:
-    explicit RelatorComRazoes(benchmark::BenchmarkReporter* exibicao) : exibicao_(exibicao) {}
-
-    bool ReportContext(const Context& contexto) override {
-        return exibicao_->ReportContext(contexto);
-    }
-
-    void ReportRuns(const std::vector<Run>& execucoes) override {
-        for (const Run& r : execucoes) anotar(r);
-        exibicao_->ReportRuns(execucoes);
-    }
-
-    void Finalize() override {
-        exibicao_->Finalize();
-        imprimir_razoes();
-    }
+    using RelatorComRazoes::RelatorComRazoes;
 
   private:
-    struct Tempos {
-        std::optional<double> mediana;
-        std::vector<double> execucoes;
-    };
-
-    void anotar(const Run& r) {
-        if (r.error_occurred) return;
-        const double segundos =
-            r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-        Tempos& t = tempos_[r.run_name.function_name];
-        if (r.run_type == Run::RT_Aggregate) {
-            if (r.aggregate_name == "median") t.mediana = segundos;
-        } else {
-            t.execucoes.push_back(segundos);
-        }
-    }
-
-    std::optional<double> tempo(const std::string& nome) const {
-        const auto it = tempos_.find(nome);
-        if (it == tempos_.end()) return std::nullopt;
-        if (it->second.mediana) return it->second.mediana;
-        std::vector<double> v = it->second.execucoes;
-        if (v.empty()) return std::nullopt;
-        std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
-        return v[v.size() / 2];
-    }
-
-    void imprimir_razoes() const {
+    void imprimir_razoes(std::ostream& saida) const override {
         const auto referencia = tempo(nome_referencia);
         if (!referencia || *referencia <= 0) return;
-        const bool console = dynamic_cast<benchmark::ConsoleReporter*>(exibicao_) != nullptr;
-        std::ostream& saida = console ? exibicao_->GetOutputStream() : exibicao_->GetErrorStream();
         saida << "\nCPF paths against " << nome_referencia << " (CPU time, median):\n";
         const auto linha = [&](const std::string& nome, double segundos) {
             saida << "  " << std::left << std::setw(58) << nome << std::right << std::fixed
@@ -436,9 +392,6 @@ class RelatorComRazoes : public benchmark::BenchmarkReporter {
             if (const auto t = tempo(nome)) linha(nome, *t);
         }
     }
-
-    benchmark::BenchmarkReporter* exibicao_;  // owned by the benchmark library
-    std::map<std::string, Tempos> tempos_;
 };
 
 }  // namespace
@@ -451,7 +404,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     if (!entradas_conferem()) return 1;
     registrar();
-    RelatorComRazoes relator(benchmark::CreateDefaultDisplayReporter());
+    Razoes relator(benchmark::CreateDefaultDisplayReporter());
     benchmark::RunSpecifiedBenchmarks(&relator);
     benchmark::Shutdown();
     return 0;

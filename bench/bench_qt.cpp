@@ -49,6 +49,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/relator_razoes.hpp"
 #include "contagem_alocacoes.hpp"
 #include "formatting/enumeracoes.hpp"
 #include "toolkit/headless/formulario.hpp"
@@ -650,58 +651,13 @@ void registrar(Bancada& b) {
         {"  the control alone, AddItem", adicionar_headless, add_items, 1, 0, 1e3, "ms"});
 }
 
-// Passes everything to the display reporter chosen by --benchmark_format, keeping each
-// benchmark's CPU time (the median aggregate when there is one, else the median of the
-// runs), and prints the control's times against the plain widgets' at the end.
-class RelatorComRazoes : public benchmark::BenchmarkReporter {
+// The ratios printed after the runs.
+class Razoes final : public RelatorComRazoes {
   public:
-    explicit RelatorComRazoes(benchmark::BenchmarkReporter* exibicao) : exibicao_(exibicao) {}
-
-    bool ReportContext(const Context& contexto) override {
-        return exibicao_->ReportContext(contexto);
-    }
-
-    void ReportRuns(const std::vector<Run>& execucoes) override {
-        for (const Run& r : execucoes) anotar(r);
-        exibicao_->ReportRuns(execucoes);
-    }
-
-    void Finalize() override {
-        exibicao_->Finalize();
-        imprimir_razoes();
-    }
+    using RelatorComRazoes::RelatorComRazoes;
 
   private:
-    struct Tempos {
-        std::optional<double> mediana;
-        std::vector<double> execucoes;
-    };
-
-    void anotar(const Run& r) {
-        if (r.error_occurred) return;
-        const double segundos =
-            r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-        Tempos& t = tempos_[r.run_name.function_name];
-        if (r.run_type == Run::RT_Aggregate) {
-            if (r.aggregate_name == "median") t.mediana = segundos;
-        } else {
-            t.execucoes.push_back(segundos);
-        }
-    }
-
-    std::optional<double> tempo(const std::string& nome) const {
-        const auto it = tempos_.find(nome);
-        if (it == tempos_.end()) return std::nullopt;
-        if (it->second.mediana) return it->second.mediana;
-        std::vector<double> v = it->second.execucoes;
-        if (v.empty()) return std::nullopt;
-        std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
-        return v[v.size() / 2];
-    }
-
-    void imprimir_razoes() const {
-        const bool console = dynamic_cast<benchmark::ConsoleReporter*>(exibicao_) != nullptr;
-        std::ostream& saida = console ? exibicao_->GetOutputStream() : exibicao_->GetErrorStream();
+    void imprimir_razoes(std::ostream& saida) const override {
         saida << "\nCampoVivoWidget against the plain Qt widget (CPU time, median).\n";
         saida << std::left << std::setw(38) << "" << std::right << std::setw(13) << "control"
               << std::setw(13) << "plain Qt" << std::setw(8) << "ratio" << std::setw(7) << "goal"
@@ -732,9 +688,6 @@ class RelatorComRazoes : public benchmark::BenchmarkReporter {
                   << incidentes().mensagens << " message boxes: its figures are not valid.\n";
         }
     }
-
-    benchmark::BenchmarkReporter* exibicao_;  // owned by the benchmark library
-    std::map<std::string, Tempos> tempos_;
 };
 
 // The offscreen platform warns about every window it shows that it cannot pass size hints
@@ -766,7 +719,7 @@ int main(int argc, char** argv) {
     {
         const auto bancada = std::make_unique<Bancada>();
         registrar(*bancada);
-        RelatorComRazoes relator(benchmark::CreateDefaultDisplayReporter());
+        Razoes relator(benchmark::CreateDefaultDisplayReporter());
         benchmark::RunSpecifiedBenchmarks(&relator);
         if (incidentes().falhas != 0 || incidentes().mensagens != 0) resultado = 1;
     }
