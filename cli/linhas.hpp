@@ -14,6 +14,8 @@ namespace pjtCampoVivo::cli {
 class LeitorLinhas {
   public:
     explicit LeitorLinhas(int descritor) : descritor_(descritor) {}
+    // The lines of a text already in memory, split exactly as a file's.
+    explicit LeitorLinhas(std::string_view texto) : buffer_(texto), fim_(true) {}
 
     // The next line without its "\n" or "\r\n"; false at the end of the input. A last
     // line without a final newline still counts.
@@ -24,7 +26,7 @@ class LeitorLinhas {
   private:
     bool encher();
 
-    int descritor_;
+    int descritor_ = -1;
     std::string buffer_;
     std::size_t inicio_ = 0;
     bool fim_ = false;

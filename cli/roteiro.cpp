@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "cli/erro_cli.hpp"
 #include "cli/json_leitura.hpp"
@@ -108,44 +109,46 @@ void escrever_resultado(std::size_t numero_linha, const ResultadoLinha& r, std::
     j.fechar_objeto();
 }
 
-// Runs one line that is valid UTF-8 and not blank or a comment; a line that cannot run
-// throws.
-void executar_linha(std::string_view texto, std::size_t numero, Sessao& sessao,
-                    std::string& saida) {
+}  // namespace
+
+ExecucaoRoteiro::ExecucaoRoteiro(FabricaPalco fabrica, AbrirBanco abrir_banco)
+    : sessao_(std::move(fabrica), std::move(abrir_banco)) {}
+
+bool ExecucaoRoteiro::executar(std::string_view texto, std::size_t numero, std::string& saida) {
+    validar_utf8(texto);
+    if (ignorada(texto)) return false;
     const ValorJson linha = ler_json(texto);
     const EntradaOperacao& operacao = operacao_de(linha);
-    ResultadoLinha resultado;
+    resultado_ = ResultadoLinha{};
     if (operacao.controle) {
-        sessao.controle->limpar_registros();
+        sessao_.controle->limpar_registros();
         try {
-            operacao.executar(linha, sessao, resultado);
+            operacao.executar(linha, sessao_, resultado_);
         } catch (const Erro& e) {
-            resultado.erro = e;
+            resultado_.erro = e;
         }
-        sessao.controle->relatar(resultado);
+        sessao_.controle->relatar(resultado_);
     } else {
-        operacao.executar(linha, sessao, resultado);
+        operacao.executar(linha, sessao_, resultado_);
     }
     saida.clear();
-    escrever_resultado(numero, resultado, saida);
+    escrever_resultado(numero, resultado_, saida);
+    return true;
 }
-
-}  // namespace
 
 int executar_roteiro(const std::string& caminho, const FabricaPalco& fabrica) {
     LeitorLinhas entrada(abrir_entrada(caminho));
-    Sessao sessao(fabrica);
+    ExecucaoRoteiro roteiro(fabrica, abrir_banco_sqlite);
     std::string texto;
     std::string saida;
     while (entrada.proxima(texto)) {
+        bool produziu = false;
         try {
-            validar_utf8(texto);
-            if (ignorada(texto)) continue;
-            executar_linha(texto, entrada.numero(), sessao, saida);
+            produziu = roteiro.executar(texto, entrada.numero(), saida);
         } catch (const std::exception& e) {
             throw ErroCli("line " + std::to_string(entrada.numero()) + ": " + e.what());
         }
-        escrever_linha(saida);
+        if (produziu) escrever_linha(saida);
     }
     return status_sucesso;
 }

@@ -143,20 +143,20 @@ std::optional<std::u16string> valor_do_campo(std::u16string_view nome, const Val
 }
 
 // "sqlite": {"arquivo": PATH, "sql": SELECT}, a query stepped row by row as the list loads.
-std::unique_ptr<Recordset> recordset_sqlite(const ValorJson& sqlite) {
+std::unique_ptr<Recordset> recordset_sqlite(const ValorJson& sqlite, const AbrirBanco& abrir) {
     exigir_tipo(sqlite, Tipo::Objeto, "\"sqlite\"");
     const ValorJson* arquivo = membro_opcional(sqlite, u"arquivo", Tipo::Texto);
     const ValorJson* sql = membro_opcional(sqlite, u"sql", Tipo::Texto);
     if (!arquivo || !sql) throw ErroCli("\"sqlite\" needs \"arquivo\" and \"sql\"");
-    return std::make_unique<sqlite::RecordsetSqlite>(utf16_para_utf8(arquivo->texto), sql->texto);
+    return abrir(utf16_para_utf8(arquivo->texto), sql->texto);
 }
 
 // "registros": the records of a recordset, or null for no recordset at all; or "sqlite".
-std::unique_ptr<Recordset> recordset_dado(const ValorJson& linha) {
+std::unique_ptr<Recordset> recordset_dado(const ValorJson& linha, const AbrirBanco& abrir) {
     const ValorJson* sqlite = linha.membro(u"sqlite");
     const ValorJson* registros = linha.membro(u"registros");
     if (sqlite && registros) throw ErroCli("Carregar takes \"registros\" or \"sqlite\", not both");
-    if (sqlite) return recordset_sqlite(*sqlite);
+    if (sqlite) return recordset_sqlite(*sqlite, abrir);
     if (!registros) throw ErroCli("Carregar needs \"registros\" or \"sqlite\"");
     if (registros->tipo == Tipo::Nulo) return nullptr;
     exigir_tipo(*registros, Tipo::Lista, "\"registros\"");
@@ -175,6 +175,7 @@ std::unique_ptr<Recordset> recordset_dado(const ValorJson& linha) {
 // The arguments of a method: "args" is an object of the names it takes.
 struct Argumentos {
     const ValorJson* args = nullptr;
+    const AbrirBanco* abrir_banco = nullptr;  // the session's, for Carregar's "sqlite"
 
     const ValorJson* opcional(std::u16string_view nome, Tipo tipo) const {
         return args ? membro_opcional(*args, nome, tipo) : nullptr;
@@ -255,7 +256,7 @@ const Metodo metodos[]{
          const std::u16string item_data = a.texto(u"ItemData");
          const std::u16string item_posicionar = a.texto(u"ItemAPosicionar");
          const std::u16string item_data_posicionar = a.texto(u"ItemDataAPosicionar");
-         const std::unique_ptr<Recordset> rs = recordset_dado(linha);
+         const std::unique_ptr<Recordset> rs = recordset_dado(linha, *a.abrir_banco);
          s.campo.Carregar(rs.get(), item, item_data, item_posicionar, item_data_posicionar);
      }},
     {u"ReadProperties",
@@ -290,6 +291,10 @@ const Metodo& metodo_nomeado(const ValorJson& nome) {
 
 }  // namespace
 
+std::unique_ptr<Recordset> abrir_banco_sqlite(const std::string& arquivo, std::u16string_view sql) {
+    return std::make_unique<sqlite::RecordsetSqlite>(arquivo, sql);
+}
+
 void operacao_metodo(const ValorJson& linha, Sessao& sessao, ResultadoLinha& resultado) {
     const Metodo& m = metodo_nomeado(*linha.membro(u"metodo"));
     for (const auto& membro : linha.objeto) {
@@ -303,6 +308,7 @@ void operacao_metodo(const ValorJson& linha, Sessao& sessao, ResultadoLinha& res
     }
     Argumentos a;
     a.args = membro_opcional(linha, u"args", Tipo::Objeto);
+    a.abrir_banco = &sessao.abrir_banco;
     if (a.args) exigir_membros(*a.args, m.parametros, "the \"args\" of " + citar_json(m.nome));
     m.chamar(linha, a, *sessao.controle, resultado);
 }

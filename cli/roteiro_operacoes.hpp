@@ -8,9 +8,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/json_leitura.hpp"
+#include "toolkit/recordset.hpp"
 #include "validation/erro.hpp"
 
 namespace pjtCampoVivo::cli {
@@ -18,15 +20,23 @@ namespace pjtCampoVivo::cli {
 class SessaoControle;
 class Palco;
 
+// Opens the recordset of a Carregar line's "sqlite": {"arquivo": PATH, "sql": SELECT}.
+using AbrirBanco =
+    std::function<std::unique_ptr<Recordset>(const std::string& arquivo, std::u16string_view sql)>;
+
+// The tool's: the query on the SQLite file, opened read-only.
+std::unique_ptr<Recordset> abrir_banco_sqlite(const std::string& arquivo, std::u16string_view sql);
+
 // The state a script acts on across lines: a form holding one control, on a stage made by
 // fabrica, replaced by "novo". The engine calls need none of it.
 struct Sessao {
-    explicit Sessao(std::function<std::unique_ptr<Palco>()> f);
+    Sessao(std::function<std::unique_ptr<Palco>()> f, AbrirBanco b);
     ~Sessao();
     Sessao(const Sessao&) = delete;
     Sessao& operator=(const Sessao&) = delete;
 
     std::function<std::unique_ptr<Palco>()> fabrica;
+    AbrirBanco abrir_banco;
     std::unique_ptr<SessaoControle> controle;
 };
 

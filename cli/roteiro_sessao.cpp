@@ -92,8 +92,10 @@ void SessaoControle::relatar(ResultadoLinha& resultado) const {
     j.fechar_objeto();
 }
 
-Sessao::Sessao(FabricaPalco f)
-    : fabrica(std::move(f)), controle(std::make_unique<SessaoControle>(fabrica())) {}
+Sessao::Sessao(FabricaPalco f, AbrirBanco b)
+    : fabrica(std::move(f)),
+      abrir_banco(std::move(b)),
+      controle(std::make_unique<SessaoControle>(fabrica())) {}
 Sessao::~Sessao() = default;
 
 }  // namespace pjtCampoVivo::cli

@@ -422,11 +422,13 @@ void CampoVivo::txt_GotFocus() {
 
 void CampoVivo::txt_LostFocus() {
     txtCombo_.BackColor(cores::FundoJanela);
+    if (conferindo_saida_) return;  // the combo box's check is taking the focus back
     const ChecagemSaida* checagem = checagem_saida(Mascara());
     if (checagem == nullptr) return;
     const std::u16string texto = txtCombo_.Text();
     if (detail::vazio_ou_brancos(texto)) return;
     if (checagem->valido(texto)) return;
+    const detail::FlagNoEscopo conferindo(conferindo_saida_);
     tela_.MsgBox(checagem->prompt, CodigoMensagemCritica, checagem->titulo);
     txtCombo_.SetFocus();
     txtCombo_.Text(u" ");

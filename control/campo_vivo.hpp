@@ -228,6 +228,11 @@ class CampoVivo {
     std::vector<EntradaPesquisa> pesquisa_;
     void lembrar_entrada(std::size_t posicao, std::u16string_view texto);
     bool blnEscrevendo_ = false;
+    // Set while an exit check shows its message and takes the focus back. Taking it back can
+    // make the other inner box lose the focus (the style changed while the first had it);
+    // that box does not check its own value then, or two refused values would hand the focus
+    // to each other without end.
+    bool conferindo_saida_ = false;
     int32_t lngSelStartAnterior_ = 0;
     int32_t lngListIndex_ = -1;
 };

@@ -1,6 +1,7 @@
 // The list of the combo styles and its item data, loading from recordsets, positioning,
 // and the members that pass through to the combo box.
 #include <algorithm>
+#include <utility>
 
 #include "control/campo_vivo.hpp"
 #include "control/teclas.hpp"
@@ -54,11 +55,23 @@ void CampoVivo::lembrar_entrada(std::size_t posicao, std::u16string_view texto) 
 void CampoVivo::AddItem(std::u16string_view Item, std::optional<int32_t> Index,
                         std::u16string_view ItemData) {
     cboCombo_.AddItem(Item, Index);
-    lembrar_entrada(static_cast<std::size_t>(std::max<int16_t>(cboCombo_.NewIndex(), 0)), Item);
+    // The box holds the entry from here on. Should asking it where the entry went fail, the
+    // item data and the search copy still take theirs, where an unsorted box puts it, so the
+    // store keeps one string per entry and the search stays in step with the list.
     std::vector<std::u16string>& dados = itens();
-    const auto posicao = static_cast<std::size_t>(
-        std::clamp<int32_t>(cboCombo_.NewIndex(), 0, static_cast<int32_t>(dados.size())));
-    dados.insert(dados.begin() + static_cast<std::ptrdiff_t>(posicao), std::u16string(ItemData));
+    const auto no_fim = static_cast<int32_t>(dados.size());
+    int32_t posicao = std::clamp<int32_t>(Index.value_or(no_fim), 0, no_fim);
+    bool lembrada = false;
+    try {
+        lembrar_entrada(static_cast<std::size_t>(std::max<int16_t>(cboCombo_.NewIndex(), 0)), Item);
+        lembrada = true;
+        posicao = std::clamp<int32_t>(cboCombo_.NewIndex(), 0, no_fim);
+    } catch (...) {
+        if (!lembrada) lembrar_entrada(static_cast<std::size_t>(posicao), Item);
+        dados.insert(dados.begin() + posicao, std::u16string(ItemData));
+        throw;
+    }
+    dados.insert(dados.begin() + posicao, std::u16string(ItemData));
 }
 
 void CampoVivo::Carregar(Recordset* rs, std::u16string_view Item, std::u16string_view ItemData,
@@ -119,9 +132,11 @@ void CampoVivo::PosicionarPorItemData(std::u16string_view ItemData) {
 
 void CampoVivo::Clear() {
     cboCombo_.Clear();
+    // The box is empty from here on: its item data and search copy go with it even if the box
+    // then fails to drop its selection.
     pesquisa_.clear();
-    cboCombo_.ListIndex(-1);
     colItemData_.reset();
+    cboCombo_.ListIndex(-1);
 }
 
 void CampoVivo::RemoveItem(int16_t Index) {

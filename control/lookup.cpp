@@ -154,12 +154,14 @@ void CampoVivo::PesquisarLookUp() {
 
 void CampoVivo::cbo_LostFocus() {
     cboCombo_.BackColor(cores::FundoJanela);
+    if (conferindo_saida_) return;  // the text box's check is taking the focus back
     // In the combo box only dates and date parts are checked; its text stays as typed.
     const ChecagemSaida* checagem = checagem_saida(Mascara());
     if (checagem == nullptr || checagem->documento) return;
     const std::u16string texto = cboCombo_.Text();
     if (detail::vazio_ou_brancos(texto)) return;
     if (checagem->valido(texto)) return;
+    const detail::FlagNoEscopo conferindo(conferindo_saida_);
     tela_.MsgBox(checagem->prompt, CodigoMensagemCritica, checagem->titulo);
     cboCombo_.SetFocus();
 }

@@ -35,4 +35,17 @@ constexpr std::u16string_view aparar(std::u16string_view texto) noexcept {
     return texto.substr(inicio, texto.find_last_not_of(u' ') - inicio + 1);
 }
 
+// Raises a flag for the life of a scope and lowers it however the scope ends, failures
+// included.
+class FlagNoEscopo {
+  public:
+    explicit FlagNoEscopo(bool& flag) noexcept : flag_(flag) { flag_ = true; }
+    ~FlagNoEscopo() { flag_ = false; }
+    FlagNoEscopo(const FlagNoEscopo&) = delete;
+    FlagNoEscopo& operator=(const FlagNoEscopo&) = delete;
+
+  private:
+    bool& flag_;
+};
+
 }  // namespace pjtCampoVivo::detail

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the release build, then the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on the first failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then every fuzz target for a bounded time
+# (FUZZ_SEGUNDOS each, one minute by default). Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +13,6 @@ for preset in release asan; do
   cmake --build --preset "$preset" -j "$(nproc)"
   ctest --preset "$preset" -j "$(nproc)"
 done
+
+echo "== fuzz"
+bash scripts/fuzz.sh

@@ -47,7 +47,7 @@ TEST(DataHora, Predicados) {
     verificar({AnoBissexto,
                "AnoBissexto",
                {u"0400", u"2400", u"2000.5", u"2004.5", u"2003.6"},
-               {u"2100", u"abcd", u"-2004", u"2001.5"}});
+               {u"2100", u"abcd", u"-2004", u"2001.5", u"00.5", u"0.49", u"0000"}});
     // Only the digit positions are read: separators and what follows the pattern are not.
     verificar({DdMmValido, "DdMm", {u"31x01", u"31/01/1999"}, {u"31/0", u""}});
     verificar({MmAaaaValido, "MmAaaa", {u"01x0001"}, {u"00/2003"}});
@@ -74,6 +74,26 @@ TEST(DataHora, LeituraNumerica) {
         SCOPED_TRACE(utf8(l.texto));
         EXPECT_EQ(DataHora::e_numerico(l.texto), l.numerico);
         EXPECT_DOUBLE_EQ(DataHora::valor(l.texto), l.valor);
+    }
+}
+
+// Numbers beyond what a double holds: too large reads as infinite, too small as zero (not
+// as infinite), and a year only counts from 1.
+TEST(DataHora, LeituraForaDoAlcanceDoDouble) {
+    const std::u16string zeros(400, u'0');
+    const struct {
+        std::u16string texto;
+        double valor;
+        bool ano;
+    } linhas[] = {
+        {u"1" + zeros, HUGE_VAL, true},    {u"-1" + zeros, -HUGE_VAL, false},
+        {u"0." + zeros + u"1", 0, false},  {u"-0." + zeros + u"1", -0.0, false},
+        {u"0." + zeros + u"1x", 0, false},
+    };
+    for (const auto& l : linhas) {
+        SCOPED_TRACE(utf8(l.texto.substr(0, 8)));
+        EXPECT_EQ(DataHora::valor(l.texto), l.valor);
+        EXPECT_EQ(DataHora::AnoValido(l.texto), l.ano);
     }
 }
 

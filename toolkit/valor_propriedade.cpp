@@ -15,6 +15,9 @@ template <class... F>
 struct Visitante : F... {
     using F::operator()...;
 };
+// Clang before 17 deduces no template arguments for an aggregate without this guide.
+template <class... F>
+Visitante(F...) -> Visitante<F...>;
 
 [[noreturn]] void tipo_incompativel(const char* alvo) {
     throw Erro::argumento_invalido(std::string("Tipo incompatível: o valor não se converte em ") +

@@ -88,7 +88,13 @@ double valor(std::u16string_view texto) noexcept {
     for (; i < l.fim; ++i) ascii.push_back(static_cast<char>(texto[i]));
     double v = 0;
     const auto [fim, erro] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
-    if (erro == std::errc::result_out_of_range) v = HUGE_VAL;
+    // Out of range either way: beyond the largest double is infinite, below the smallest
+    // (nothing but zeros before the point) is zero, as the C library reads it.
+    if (erro == std::errc::result_out_of_range) {
+        const bool grande =
+            ascii.substr(0, ascii.find('.')).find_first_not_of('0') != std::string::npos;
+        v = grande ? HUGE_VAL : 0.0;
+    }
     (void)fim;
     return negativo ? -v : v;
 }
@@ -106,7 +112,8 @@ bool AnoValido(std::u16string_view Texto) {
 }
 
 bool AnoBissexto(std::u16string_view Texto) {
-    if (!e_numerico(Texto) || !(valor(Texto) > 0) || Texto.size() < 4) return false;
+    // Only a valid year can be a leap year: "00.5" rounds to 0, yet is no year.
+    if (!AnoValido(Texto)) return false;
     // Rounded half to even; fmod is exact, so even years beyond any integer type are judged
     // without overflow.
     const double ano = std::nearbyint(valor(Texto));

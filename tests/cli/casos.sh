@@ -155,6 +155,20 @@ grupo_entrada() {
     longo=$(head -c 32768 /dev/zero | tr '\0' 7)
     caso too-long 2 '' --erro 'line 1' --entrada "$longo" -- saida -m 11
     caso long-is-cut 0 "${longo:0:40}" --entrada "$longo" -- formatar -m 0
+    # U+0000 is valid UTF-8: it is a character like any other, kept by text and dropped as a
+    # non-digit elsewhere.
+    caso nul-kept 0 '61 00 62 0a 31 32 0a' --entrada '' --sh -- \
+        'printf "a\0b\n12\n" | "$CAMPOVIVO" formatar -m 0 | od -An -tx1 | xargs'
+    caso nul-not-a-digit 0 '0,12' --entrada '' --sh -- 'printf "1\0002\n" | "$CAMPOVIVO" formatar -m 1'
+    # A 10 MB line is answered like any other, and the lines after it too.
+    local dez='head -c 10485760 /dev/zero | tr "\0" 7'
+    caso ten-mb-line 0 $'777.777.777.777.777,77\n12,34' --entrada '' --sh -- \
+        "{ $dez; printf '\n1234\n'; } | \"\$CAMPOVIVO\" formatar -m 1"
+    caso ten-mb-no-newline 0 '77/77/7777' --entrada '' --sh -- "$dez | \"\$CAMPOVIVO\" formatar -m 3"
+    caso ten-mb-check 1 "$msg_data" --entrada '' --sh -- "$dez | \"\$CAMPOVIVO\" validar -m 3"
+    caso ten-mb-bad-end 2 '1' --erro 'line 2' --entrada '' --sh -- \
+        "{ echo 1; $dez; printf '\xff\n'; } | \"\$CAMPOVIVO\" formatar -m 0"
+    caso ten-mb-too-long 2 '' --erro 'line 1' --entrada '' --sh -- "$dez | \"\$CAMPOVIVO\" saida -m 1"
 }
 
 # A large input is streamed: every line answered, in order.
@@ -236,6 +250,9 @@ grupo_roteiro() {
     caso bad-utf8 2 '' --erro 'line 1' --entrada $'{"chamar":"Cep","args":{"Texto":"\xff"}}' -- roteiro
     caso missing-file 2 '' --erro 'cannot open' -- roteiro /nonexistent/script.jsonl
     grupo_roteiro_controle
+    grupo_roteiro_json
+    grupo_roteiro_numeros
+    grupo_roteiro_grandes
     # A text beyond 16-bit positions fails the direct call; the dispatcher cuts it first.
     local longo
     longo=$(head -c 32768 /dev/zero | tr '\0' a)
@@ -244,6 +261,92 @@ grupo_roteiro() {
         '"args":{"Texto":"'"$longo"'"},"SeparadorInserido":0}')" \
         --entrada '{"chamar":"DdMmAaaa","args":{"Texto":"'"$longo"'"}}' --sh -- \
         '"$CAMPOVIVO" roteiro | sed -E "s/\"descricao\":\"[^\"]*\"/\"descricao\":\"@\"/"'
+}
+
+# Lines that are not JSON as the tool reads it, and lines too deep to read: each stops the
+# script with status 2 naming the line.
+grupo_roteiro_json() {
+    local linha
+    while IFS='|' read -r nome fragmento linha; do
+        [[ -z $nome || $nome == \#* ]] && continue
+        caso "json-$nome" 2 '' --erro "$fragmento" --entrada "$linha" -- roteiro
+    done <<'LINHAS'
+# name|fragment of the message|script line
+string|not a JSON object|"chamar"
+number|not a JSON object|42
+nan|line 1|{"set":"MaxLength","valor":NaN}
+leading-zero|line 1|{"set":"MaxLength","valor":01}
+plus-sign|line 1|{"set":"MaxLength","valor":+1}
+bare-point|line 1|{"set":"MaxLength","valor":1.}
+no-exponent|line 1|{"set":"MaxLength","valor":1e}
+single-quotes|line 1|{'set':'Text','valor':'a'}
+trailing-comma|line 1|{"set":"Text","valor":"a",}
+bad-escape|line 1|{"set":"Text","valor":"a\x"}
+short-unicode|line 1|{"set":"Text","valor":"a\u12"}
+unterminated|line 1|{"set":"Text","valor":"a
+capital-true|line 1|{"set":"Enabled","valor":TRUE}
+LINHAS
+    caso json-raw-tab 2 '' --erro 'control character' --entrada $'{"set":"Text","valor":"a\tb"}' -- roteiro
+    local fundo
+    fundo=$(printf '[%.0s' $(seq 100000))
+    caso json-deep-array 2 '' --erro 'line 1' --entrada "{\"set\":\"Text\",\"valor\":$fundo" -- roteiro
+    fundo=$(printf '{"a":%.0s' $(seq 100000))
+    caso json-deep-object 2 '' --erro 'line 1' \
+        --entrada "{\"metodo\":\"ReadProperties\",\"bolsa\":{\"Font\":${fundo}1" -- roteiro
+    caso json-nul-outside 2 '' --erro 'line 1' --entrada '' --sh -- \
+        'printf "{\"chamar\":\"Cep\"}\0\n" | "$CAMPOVIVO" roteiro'
+}
+
+# Numbers beyond what the target holds (1e400, -1e308, 2^53+1 into 16-bit places, a half that
+# rounds out of range) fail the line's member with the overflow error, in "erro"; the script
+# goes on. Each row: the script's lines, then the number in "erro" of its last line.
+grupo_roteiro_numeros() {
+    local nome linhas esperado
+    while IFS='|' read -r nome esperado linhas; do
+        [[ -z $nome || $nome == \#* ]] && continue
+        caso "number-$nome" 0 "$esperado" --entrada "${linhas//;/$'\n'}" --sh -- \
+            '"$CAMPOVIVO" roteiro | tail -n 1 | sed -E "s/.*\"erro\":null.*/null/; s/.*\"erro\":\{\"numero\":([0-9]+).*/\1/"'
+    done <<'LINHAS'
+# name|number in "erro" (or null)|script lines, separated by ";"
+maxlength-1e400|6|{"set":"MaxLength","valor":1e400}
+maxlength-minus-1e308|6|{"set":"MaxLength","valor":-1e308}
+maxlength-2p53-plus-1|6|{"set":"MaxLength","valor":9007199254740993}
+maxlength-half-up|6|{"set":"MaxLength","valor":32767.5}
+maxlength-half-even|null|{"set":"MaxLength","valor":-32768.5}
+maxlength-tiny|null|{"set":"MaxLength","valor":1e-400}
+listindex-2p15|6|{"set":"ListIndex","valor":32768}
+topindex-below|6|{"set":"TopIndex","valor":-32769}
+mask-1e400|6|{"set":"Mascara","valor":1e400}
+selstart-minus-1e308|6|{"set":"SelStart","valor":-1e308}
+lookup-1e400|6|{"set":"QtdMaxRegRetornadosPesqLookUp","valor":1e400}
+enabled-1e400|null|{"set":"Enabled","valor":1e400}
+call-2p53-plus-1|6|{"chamar":"Numero","args":{"Mascara":9007199254740993}}
+remove-1e400|6|{"metodo":"RemoveItem","args":{"Index":1e400}}
+add-index-minus-1e308|6|{"metodo":"AddItem","args":{"Item":"a","Index":-1e308}}
+bag-1e400|6|{"metodo":"ReadProperties","bolsa":{"MaxLength":1e400}}
+select-1e400|6|{"selecionar":[1e400,0]}
+click-2p53-plus-1|6|{"clicar":9007199254740993}
+resize-1e400|6|{"redimensionar":[1e400,1]}
+handler-key-1e400|6|{"set":"Mascara","valor":0};{"hospede":{"KeyPress":{"KeyAscii":1e400}}};{"teclar":"1"}
+handler-key-2p15|6|{"set":"Mascara","valor":0};{"hospede":{"KeyPress":{"KeyAscii":32768}}};{"teclar":"1"}
+then-goes-on|null|{"set":"MaxLength","valor":1e400};{"set":"MaxLength","valor":5}
+LINHAS
+}
+
+# Texts of 1 MB go through whole where the control keeps them, and fail with the overflow
+# error where the engine counts positions in 16 bits.
+grupo_roteiro_grandes() {
+    local mega
+    mega=$(head -c 1048576 /dev/zero | tr '\0' 7)
+    local tamanho='"$CAMPOVIVO" roteiro | tail -n 1 | grep -o "7\{1000,\}" | head -n 1 | tr -d "\n" | wc -c'
+    caso mb-text 0 1048576 --entrada '{"set":"Text","valor":"'"$mega"'"}' --sh -- "$tamanho"
+    caso mb-paste 0 1048576 --entrada '{"colar":"'"$mega"'"}' --sh -- "$tamanho"
+    caso mb-item 0 1048576 --entrada '{"metodo":"AddItem","args":{"Item":"'"$mega"'"}}' --sh -- "$tamanho"
+    caso mb-digits 0 6 --entrada '{"chamar":"ExtrairDigitos","args":{"Texto":"'"$mega"'"}}' --sh -- \
+        '"$CAMPOVIVO" roteiro | grep -o "\"erro\":{\"numero\":[0-9]*" | grep -o "[0-9]*$"'
+    caso mb-money-typed 0 '777.777.777.777.777,77' --entrada \
+        '{"set":"Mascara","valor":1}'$'\n''{"teclar":"'"${mega:0:65536}"'"}' --sh -- \
+        '"$CAMPOVIVO" roteiro | tail -n 1 | grep -o "\"texto\":\"[^\"]*\"" | head -n 1 | cut -d\" -f4'
 }
 
 # Control lines the tool refuses before running anything: each stops the script with status 2

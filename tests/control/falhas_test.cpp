@@ -1,11 +1,29 @@
 // A toolkit operation that fails ends the handler where it stands: the failure reaches whoever
 // called, with the toolkit's own number, and what was already done stays done, guards included.
+//
+// Every handler is written down below as the steps it is defined to take in one scenario. The
+// scenario is recorded through the headless boxes and the calls must be exactly the calls of
+// those steps. Then it runs once more for every recorded call, with that call failing: the
+// control and its box must show what the steps before the call made of them and nothing more,
+// and the user's next action must behave as what was left behind defines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
 #include <functional>
+#include <iterator>
+#include <limits>
+#include <map>
+#include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "formatting/separador_inserido.hpp"
 #include "support/sessao_headless.hpp"
+#include "toolkit/cores.hpp"
 #include "toolkit/headless/recordset_memoria.hpp"
 
 namespace pjtCampoVivo {
@@ -14,118 +32,550 @@ namespace {
 using headless::Tecla;
 using teste::falha_de;
 using teste::Sessao;
+using teste::utf8;
 
 constexpr int32_t NumeroDoToolkit = 31001;
 
+// What a test sees of the control, its shown box, the list and the screen, by name.
+using Retrato = std::map<std::string, std::string>;
+
+std::string nome_cor(Cor c) {
+    if (c == cores::FundoJanela) return "janela";
+    if (c == cores::TextoJanela) return "texto";
+    if (c == cores::Realce) return "realce";
+    if (c == cores::Vermelho) return "vermelho";
+    if (c == cores::Preto) return "preto";
+    return std::to_string(c);
+}
+
+Retrato retrato(const Sessao& s) {
+    const CampoVivo::Estado e = s.campo.estado();
+    const headless::CaixaHeadlessBase& caixa = s.mostrada();
+    return {{"blnEscrevendo", e.blnEscrevendo ? "1" : "0"},
+            {"blnBackspace", std::to_string(e.blnBackspace)},
+            {"lngListIndex", std::to_string(e.lngListIndex)},
+            {"lngSelStartAnterior", std::to_string(e.lngSelStartAnterior)},
+            {"lngEntradaDe", std::to_string(e.lngEntradaDe)},
+            {"SeparadorInserido", std::to_string(SeparadorInserido)},
+            {"texto", utf8(caixa.texto())},
+            {"cursor", std::to_string(caixa.inicio_selecao())},
+            {"sel", std::to_string(caixa.tamanho_selecao())},
+            {"fundo", nome_cor(caixa.cor_fundo())},
+            {"frente", nome_cor(caixa.cor_texto())},
+            {"indice", std::to_string(s.form.cboCombo.indice())},
+            {"lista", std::to_string(s.form.cboCombo.lista().size())},
+            {"dados", std::to_string(e.itemData.size())},
+            {"foco", s.form.foco_no_campo() ? "campo" : "fora"},
+            {"mensagens", std::to_string(s.form.tela.mensagens.size())}};
+}
+
+std::vector<std::string> em_utf8(const std::vector<std::u16string>& textos) {
+    std::vector<std::string> r(textos.size());
+    std::transform(textos.begin(), textos.end(), r.begin(), [](const auto& t) { return utf8(t); });
+    return r;
+}
+
+// One handler in one scenario. Its steps, separated by "; ", are "t:Op" or "c:Op" (a call on
+// the text box or the combo box, named as the headless boxes count it), "+Evento" (raised to
+// the host), "!Aviso" (a property-changed notice) or "nome=valor" (from then on the Retrato
+// shows valor under nome).
+struct Cenario {
+    const char* nome;
+    void (*preparar)(Sessao&);
+    void (*acao)(Sessao&);
+    const char* passos;
+    // The user's next action after a failure, checked against what the failure left.
+    void (*seguinte)(Sessao&);
+};
+
+void PrintTo(const Cenario& c, std::ostream* os) {
+    *os << c.nome;
+}
+
+std::vector<std::string> passos_de(const Cenario& c) {
+    std::vector<std::string> r;
+    const std::string_view todos(c.passos);
+    for (std::size_t i = 0; i <= todos.size();) {
+        const std::size_t fim = std::min(todos.find("; ", i), todos.size());
+        r.emplace_back(todos.substr(i, fim - i));
+        i = fim + 2;
+    }
+    return r;
+}
+
+bool eh_chamada(const std::string& passo) {
+    return passo.size() > 2 && passo[1] == ':';
+}
+
+std::vector<std::string> chamadas_de(const Cenario& c) {
+    std::vector<std::string> r;
+    for (std::string& p : passos_de(c))
+        if (eh_chamada(p)) r.push_back(std::move(p));
+    return r;
+}
+
+struct Esperado {
+    Retrato retrato;
+    std::vector<std::string> eventos, avisos;
+};
+
+// What the steps before the call at `ate` (0-based, among the calls) leave of `antes`.
+Esperado esperado(const Cenario& c, Retrato antes,
+                  std::size_t ate = std::numeric_limits<std::size_t>::max()) {
+    Esperado e{std::move(antes), {}, {}};
+    std::size_t chamadas = 0;
+    for (const std::string& p : passos_de(c)) {
+        if (eh_chamada(p)) {
+            if (chamadas++ == ate) break;
+        } else if (p[0] == '+') {
+            e.eventos.push_back(p.substr(1));
+        } else if (p[0] == '!') {
+            e.avisos.push_back(p.substr(1));
+        } else {
+            const auto igual = p.find('=');
+            e.retrato[p.substr(0, igual)] = p.substr(igual + 1);
+        }
+    }
+    return e;
+}
+
+// Records the calls both inner boxes hear while it lives.
+class Gravador {
+  public:
+    explicit Gravador(Sessao& s) : s_(s) {
+        s.form.txtCombo.falhas().observador = [this](std::string_view op) {
+            chamadas.push_back("t:" + std::string(op));
+        };
+        s.form.cboCombo.falhas().observador = [this](std::string_view op) {
+            chamadas.push_back("c:" + std::string(op));
+        };
+    }
+    ~Gravador() {
+        s_.form.txtCombo.falhas().observador = nullptr;
+        s_.form.cboCombo.falhas().observador = nullptr;
+    }
+    Gravador(const Gravador&) = delete;
+    Gravador& operator=(const Gravador&) = delete;
+    std::vector<std::string> chamadas;
+
+  private:
+    Sessao& s_;
+};
+
+// ---- The user's next action ----------------------------------------------------------------
+
+// The thread's separator flag left raised by a failure between the formatter and the Change
+// handler's reset: every later change on the thread stops at the guard, and nothing lowers it.
+bool sinal_preso() {
+    return SeparadorInserido == 1;
+}
+
+// Typing over the whole text: each key resets the keystroke guards before its change.
+void digitar(Sessao& s, std::u16string_view teclas, std::u16string_view formatado) {
+    const bool preso = sinal_preso();
+    s.esquecer();
+    s.form.selecionar(0, 99);
+    ASSERT_FALSE(falha_de([&] { s.form.teclar(teclas); }));
+    EXPECT_EQ(s.texto(), preso ? teclas : formatado);
+    EXPECT_EQ(s.ouviu(u"Change"), !preso);
+    EXPECT_FALSE(s.campo.estado().blnEscrevendo);
+}
+
+void digitar_data(Sessao& s) {
+    digitar(s, u"25122003", u"25/12/2003");
+}
+
+// Typing a name the list of Maria and Mario holds.
+void digitar_nome(Sessao& s) {
+    const bool preso = sinal_preso();
+    digitar(s, u"mario", u"Mario");
+    if (!preso) {
+        EXPECT_EQ(s.campo.ListIndex(), 1);
+    }
+}
+
+// The list as the failure left it: typing b finds the first entry of the box's list that begins
+// with it (or brings back the remembered one, or empties the text); an entry added afterwards
+// takes its item data at the position the store gives it.
+void usar_lista(Sessao& s) {
+    const std::vector<std::u16string> lista = s.form.cboCombo.lista();
+    const std::size_t dados = s.campo.estado().itemData.size();
+    const int32_t lembrado = s.campo.estado().lngListIndex;
+    s.esquecer();
+    s.form.selecionar(0, 99);
+    ASSERT_FALSE(falha_de([&] { s.form.teclar(u"b"); }));
+    const auto achada = std::find_if(lista.begin(), lista.end(),
+                                     [](const std::u16string& e) { return e.starts_with(u"B"); });
+    if (lista.empty()) {
+        EXPECT_FALSE(s.ouviu(u"KeyPress"));
+    } else if (achada != lista.end()) {
+        EXPECT_EQ(s.texto(), *achada);
+        EXPECT_EQ(s.campo.ListIndex(), achada - lista.begin());
+    } else {
+        const bool vale = lembrado >= 0 && static_cast<std::size_t>(lembrado) < lista.size();
+        EXPECT_EQ(s.texto(), vale ? lista[static_cast<std::size_t>(lembrado)] : u"");
+        EXPECT_TRUE(s.ouviu(u"FimItensLista(b)"));
+    }
+    s.campo.AddItem(u"Zeca", std::nullopt, u"99");
+    s.campo.PosicionarPorItemData(u"99");
+    const std::size_t posicao = std::min(lista.size(), dados);
+    EXPECT_EQ(s.campo.ListIndex(), static_cast<int32_t>(posicao));
+    EXPECT_EQ(s.texto(), s.form.cboCombo.lista().at(posicao));
+}
+
+// ---- Scenarios -----------------------------------------------------------------------------
+
+NotificacoesCaixa& ouvinte(Sessao& s, bool combo) {
+    return *(combo ? s.form.cboCombo.ouvinte() : s.form.txtCombo.ouvinte());
+}
+void keypress(Sessao& s, bool combo, char16_t c) {
+    auto codigo = static_cast<int16_t>(c);
+    ouvinte(s, combo).KeyPress(codigo);
+}
+void keydown(Sessao& s, bool combo) {
+    int16_t codigo = 77;
+    int16_t shift = 1;
+    ouvinte(s, combo).KeyDown(codigo, shift);
+}
+void keyup(Sessao& s, bool combo) {
+    int16_t codigo = 77;
+    int16_t shift = 1;
+    ouvinte(s, combo).KeyUp(codigo, shift);
+}
+
+void data_digitada(Sessao& s, std::u16string_view digitos) {
+    s.campo.Mascara(3);
+    s.form.teclar(digitos);
+}
+// A date field whose last key was Backspace.
+void data_apagada(Sessao& s) {
+    data_digitada(s, u"12");
+    s.form.tecla(Tecla::Backspace);
+}
+void maria_mario(Sessao& s) {
+    s.combo(2, {u"Maria", u"Mario"});
+}
+// Maria shown after typing m, aria selected.
+void maria_digitada(Sessao& s) {
+    maria_mario(s);
+    s.form.teclar(u"m");
+}
+void ana_bia(Sessao& s) {
+    s.campo.Estilo(2);
+    s.campo.AddItem(u"Ana", std::nullopt, u"1");
+    s.campo.AddItem(u"Bia", std::nullopt, u"2");
+}
+
+// clang-format off
+const Cenario cenarios[] = {
+    // ---- Text box ----
+    {"TextoKeyDown", [](Sessao& s) { s.campo.Text(u"1"); }, [](Sessao& s) { keydown(s, false); },
+     "lngEntradaDe=0; +KeyDown(77,1)", nullptr},
+    {"TextoKeyUp", [](Sessao&) {}, [](Sessao& s) { keyup(s, false); }, "+KeyUp(77,1)", nullptr},
+    {"TextoDblClick", [](Sessao&) {}, [](Sessao& s) { ouvinte(s, false).DblClick(); }, "+DblClick",
+     nullptr},
+    {"TextoKeyPressEnter", data_apagada, [](Sessao& s) { keypress(s, false, u'\r'); },
+     "blnBackspace=0; +Click; +KeyPress(13); blnEscrevendo=0", nullptr},
+    {"TextoKeyPressDigito", data_apagada, [](Sessao& s) { keypress(s, false, u'3'); },
+     "blnBackspace=0; t:Text; t:SelLength; +KeyPress(51); blnEscrevendo=0", digitar_data},
+    {"TextoKeyPressBackspace",
+     [](Sessao& s) { data_digitada(s, u"1234"); s.form.selecionar(3, 2); },
+     [](Sessao& s) { keypress(s, false, u'\b'); },
+     "blnBackspace=0; blnBackspace=1; blnEscrevendo=1; t:SelText=; texto=12/; sel=0; "
+     "+KeyPress(8); blnEscrevendo=0", digitar_data},
+    {"TextoChangeSeparador",
+     [](Sessao& s) { data_digitada(s, u"1"); s.form.txtCombo.ForeColor(cores::Vermelho); },
+     [](Sessao& s) { s.form.txtCombo.aplicar_caractere(u'2'); },
+     "texto=12; cursor=2; t:SelStart; t:Text; SeparadorInserido=1; t:Text=; texto=12/; cursor=3; "
+     "t:SelStart=; SeparadorInserido=0; t:SelStart; lngSelStartAnterior=3; t:Text; t:SelStart=; "
+     "t:ForeColor=; frente=preto; +Change", digitar_data},
+    {"TextoGotFocus", [](Sessao& s) { data_digitada(s, u"25122003"); s.form.sair(); },
+     [](Sessao& s) { s.form.focar(); },
+     "foco=campo; t:BackColor=; fundo=realce; t:SelStart=; cursor=0; t:Text; t:SelLength=; "
+     "sel=10; t:SetFocus", digitar_data},
+    {"TextoLostFocusValida", [](Sessao& s) { data_digitada(s, u"25122003"); },
+     [](Sessao& s) { s.form.sair(); }, "foco=fora; t:BackColor=; fundo=janela; t:Text",
+     digitar_data},
+    {"TextoLostFocusInvalida", [](Sessao& s) { data_digitada(s, u"32012003"); },
+     [](Sessao& s) { s.form.sair(); },
+     "foco=fora; t:BackColor=; fundo=janela; t:Text; mensagens=1; t:SetFocus; foco=campo; "
+     // GotFocus, as the focus comes back
+     "t:BackColor=; fundo=realce; t:SelStart=; cursor=0; t:Text; t:SelLength=; sel=10; "
+     "t:SetFocus; "
+     // the space, whose Change formats it away and nests one more run on the empty text
+     "t:Text=; texto= ; cursor=1; sel=0; t:SelStart; t:Text; t:Text=; texto=; cursor=0; "
+     "t:SelStart; t:Text; t:Text=; t:SelStart; lngSelStartAnterior=0; t:Text; t:SelStart=; "
+     "t:ForeColor=; frente=preto; +Change; "
+     "t:SelStart; t:Text; t:SelStart=; t:ForeColor=; +Change", digitar_data},
+    {"TextoTextDinheiro",
+     [](Sessao& s) { s.campo.Mascara(1); s.form.teclar(u"5"); s.form.tecla(Tecla::Backspace); },
+     [](Sessao& s) { s.campo.Text(u"-12"); },
+     "lngEntradaDe=1; blnBackspace=0; t:Text=; texto=-12,00; cursor=6; "
+     // its Change: the formatter keeps the text and raises the flag
+     "t:SelStart; t:Text; SeparadorInserido=1; t:Text=; t:SelStart=; SeparadorInserido=0; "
+     "t:SelStart; lngSelStartAnterior=6; t:Text; t:SelStart=; t:ForeColor=; frente=vermelho; "
+     "+Change; !Text", [](Sessao& s) { digitar(s, u"123456", u"1.234,56"); }},
+
+    // ---- Combo box ----
+    {"ComboClick", [](Sessao& s) { maria_mario(s); s.form.focar(); },
+     [](Sessao& s) { s.form.cboCombo.clicar(1); },
+     "indice=1; texto=Mario; cursor=5; c:ListIndex; lngListIndex=1; +Click", digitar_nome},
+    {"ComboDblClick", maria_mario, [](Sessao& s) { ouvinte(s, true).DblClick(); }, "+DblClick",
+     nullptr},
+    {"ComboKeyDown", [](Sessao& s) { maria_mario(s); s.campo.Text(u"ma"); },
+     [](Sessao& s) { keydown(s, true); }, "+KeyDown(77,1)", nullptr},
+    {"ComboKeyUp", maria_mario, [](Sessao& s) { keyup(s, true); }, "+KeyUp(77,1)", nullptr},
+    {"ComboKeyPressEstilo1",
+     [](Sessao& s) { s.combo(1, {}); s.form.teclar(u"a"); s.form.tecla(Tecla::Backspace); },
+     [](Sessao& s) { keypress(s, true, u'a'); }, "blnBackspace=0; +KeyPress(97); blnEscrevendo=0",
+     nullptr},
+    {"ComboKeyPressLetra", [](Sessao& s) { maria_digitada(s); s.form.tecla(Tecla::Backspace); },
+     [](Sessao& s) { keypress(s, true, u'a'); },
+     "blnBackspace=0; c:ListCount; +KeyPress(97); blnEscrevendo=0", digitar_nome},
+    {"ComboKeyPressBackspace", maria_digitada, [](Sessao& s) { keypress(s, true, u'\b'); },
+     "blnBackspace=0; c:ListCount; blnBackspace=1; blnEscrevendo=1; c:SelText=; texto=M; sel=0; "
+     "+KeyPress(8); blnEscrevendo=0", digitar_nome},
+    {"ComboKeyPressListaVazia", [](Sessao& s) { s.combo(2, {}); },
+     [](Sessao& s) { keypress(s, true, u'a'); }, "blnBackspace=0; c:ListCount",
+     [](Sessao& s) {  // an empty list still refuses every key
+         s.esquecer();
+         s.form.teclar(u"m");
+         EXPECT_EQ(s.texto(), u"");
+         EXPECT_FALSE(s.ouviu(u"KeyPress"));
+     }},
+    {"ComboDropDown", maria_mario, [](Sessao& s) { ouvinte(s, true).DropDown(); },
+     "c:BackColor=; fundo=realce; +DropDown", digitar_nome},
+    {"ComboGotFocus", maria_mario, [](Sessao& s) { s.form.focar(); },
+     "foco=campo; c:BackColor=; fundo=realce", digitar_nome},
+    {"ComboLostFocusInvalida", [](Sessao& s) { s.combo(1, {}); data_digitada(s, u"32012003"); },
+     [](Sessao& s) { s.form.sair(); },
+     "foco=fora; c:BackColor=; fundo=janela; c:Text; mensagens=1; c:SetFocus; foco=campo; "
+     "c:BackColor=; fundo=realce", digitar_data},
+    {"ComboChangeAchada", [](Sessao& s) { maria_mario(s); s.form.focar(); },
+     [](Sessao& s) { s.form.cboCombo.aplicar_caractere(u'm'); },
+     "texto=m; cursor=1; c:SelStart; c:Text; c:Text=; c:Text; blnEscrevendo=1; c:SelStart; "
+     "lngSelStartAnterior=1; c:Text; c:ListCount; c:ListIndex=; indice=0; texto=Maria; cursor=5; "
+     "lngListIndex=0; c:SelStart=; cursor=1; c:Text; c:SelLength=; sel=4; blnEscrevendo=0; "
+     "c:ForeColor=; frente=preto; +Change", digitar_nome},
+    {"ComboChangeRecusada", maria_digitada,
+     [](Sessao& s) { s.form.cboCombo.aplicar_caractere(u'x'); },
+     "texto=Mx; cursor=2; sel=0; c:SelStart; c:Text; c:Text=; c:Text; blnEscrevendo=1; "
+     "c:SelStart; lngSelStartAnterior=2; c:Text; c:ListCount; "
+     // nothing found: back to the remembered Maria, caret before the refused x
+     "c:ListCount; c:ListCount; c:ListIndex=; texto=Maria; cursor=5; c:SelStart=; cursor=1; "
+     "+FimItensLista(Mx); "
+     // the second pass, for an entry that is exactly M
+     "c:ListCount; c:SelStart=; c:Text; c:SelLength=; sel=4; blnEscrevendo=0; c:ForeColor=; "
+     "+Change", digitar_nome},
+    {"ComboChangeFimItensListaCarrega",
+     [](Sessao& s) {
+         maria_digitada(s);
+         s.form.hospedeiro.tratadores.FimItensLista = [&s](std::u16string&) {
+             s.campo.AddItem(u"M", std::nullopt, u"5");
+         };
+     },
+     [](Sessao& s) { s.form.cboCombo.aplicar_caractere(u'x'); },
+     "texto=Mx; cursor=2; sel=0; c:SelStart; c:Text; c:Text=; c:Text; blnEscrevendo=1; "
+     "c:SelStart; lngSelStartAnterior=2; c:Text; c:ListCount; c:ListCount; c:ListCount; "
+     "c:ListIndex=; texto=Maria; cursor=5; c:SelStart=; cursor=1; +FimItensLista(Mx); "
+     // the host's handler adds the entry M, which the second pass finds
+     "c:AddItem; lista=3; dados=3; c:NewIndex; c:NewIndex; c:ListCount; c:ListIndex=; indice=2; "
+     "texto=M; cursor=1; lngListIndex=2; c:SelStart=; c:Text; c:SelLength=; sel=0; "
+     "blnEscrevendo=0; c:ForeColor=; +Change", digitar_nome},
+    {"ComboChangeVazia", [](Sessao& s) { maria_digitada(s); s.form.selecionar(0, 5); },
+     [](Sessao& s) { s.form.cboCombo.apagar_adiante(); },
+     "texto=; cursor=0; sel=0; c:SelStart; c:Text; c:Text=; c:Text; lngSelStartAnterior=0; "
+     "lngListIndex=-1; c:ForeColor=; +Change", digitar_nome},
+    {"ComboChangeSeparador",
+     [](Sessao& s) {
+         s.combo(1, {});
+         data_digitada(s, u"1");
+         s.form.cboCombo.ForeColor(cores::Vermelho);
+     },
+     [](Sessao& s) { s.form.cboCombo.aplicar_caractere(u'2'); },
+     "texto=12; cursor=2; c:SelStart; c:Text; SeparadorInserido=1; c:Text=; texto=12/; cursor=3; "
+     "c:SelStart=; c:Text; SeparadorInserido=0; c:ForeColor=; frente=preto; +Change",
+     digitar_data},
+
+    // ---- The list ----
+    {"AddItem", ana_bia, [](Sessao& s) { s.campo.AddItem(u"Cid", 1, u"3"); },
+     "c:AddItem; lista=3; dados=3; c:NewIndex; c:NewIndex", usar_lista},
+    {"Carregar", [](Sessao& s) { ana_bia(s); s.campo.ListIndex(0); },
+     [](Sessao& s) {
+         headless::RecordsetMemoria rs({{{u"nome", u"Caio"}, {u"codigo", u"7"}},
+                                        {{u"nome", u"Bruna"}, {u"codigo", u"8"}},
+                                        {{u"nome", u"Beto"}, {u"codigo", u"9"}}});
+         s.campo.Carregar(&rs, u"nome", u"codigo", u"b");
+     },
+     "c:Clear; lista=0; indice=-1; dados=0; c:ListIndex=; "
+     // one entry per record; a match is remembered at once
+     "c:AddItem; lista=1; dados=1; c:NewIndex; c:NewIndex; "
+     "c:AddItem; lista=2; dados=2; c:NewIndex; c:NewIndex; lngListIndex=1; "
+     "c:AddItem; lista=3; dados=3; c:NewIndex; c:NewIndex; lngListIndex=2; "
+     "c:ListIndex=; indice=2; texto=Beto; cursor=4", usar_lista},
+    {"PosicionarPorItem", ana_bia, [](Sessao& s) { s.campo.PosicionarPorItem(u" bia "); },
+     "c:ListCount; c:List; c:List; c:ListIndex=; indice=1; texto=Bia; cursor=3; lngListIndex=1",
+     usar_lista},
+    {"PosicionarPorItemData", ana_bia, [](Sessao& s) { s.campo.PosicionarPorItemData(u"2"); },
+     "c:ListCount; c:ListCount; c:ListIndex=; indice=1; texto=Bia; cursor=3; lngListIndex=1; "
+     "!ListIndex", usar_lista},
+    {"Clear", [](Sessao& s) { ana_bia(s); s.campo.ListIndex(1); },
+     [](Sessao& s) { s.campo.Clear(); }, "c:Clear; lista=0; indice=-1; dados=0; c:ListIndex=",
+     usar_lista},
+    {"RemoveItem", ana_bia, [](Sessao& s) { s.campo.RemoveItem(0); },
+     "c:RemoveItem; lista=1; dados=1", usar_lista},
+    {"ListIndex", ana_bia, [](Sessao& s) { s.campo.ListIndex(1); },
+     "c:ListCount; c:ListIndex=; indice=1; texto=Bia; cursor=3; lngListIndex=1; !ListIndex",
+     usar_lista},
+    {"Text", [](Sessao& s) { ana_bia(s); s.form.teclar(u"a"); s.form.tecla(Tecla::Backspace); },
+     [](Sessao& s) { s.campo.Text(u"bi"); },
+     "lngEntradaDe=1; blnBackspace=0; c:Text=; texto=bi; cursor=2; "
+     // the combo box's Change: formatted, then searched
+     "c:SelStart; c:Text; c:Text=; c:Text; blnEscrevendo=1; c:SelStart; lngSelStartAnterior=2; "
+     "c:Text; c:ListCount; c:ListIndex=; indice=1; texto=Bia; cursor=3; lngListIndex=1; "
+     "c:SelStart=; cursor=2; c:Text; c:SelLength=; sel=1; blnEscrevendo=0; c:ForeColor=; "
+     "+Change; !Text", usar_lista},
+};
+// clang-format on
+
+// Runs the scenario's action after its preparation, with `falha` (an "t:Op" or "c:Op" step)
+// failing on its n-th call when given; returns what the action ended with.
+struct Execucao {
+    Retrato antes;
+    std::vector<std::string> chamadas;
+    std::optional<Erro> erro;
+};
+
+Execucao executar(Sessao& s, const Cenario& c, const std::string& falha = "", int n = 0) {
+    c.preparar(s);
+    Execucao e{retrato(s), {}, std::nullopt};
+    s.esquecer();
+    if (!falha.empty()) {
+        headless::CaixaHeadlessBase& caixa =
+            falha[0] == 't' ? static_cast<headless::CaixaHeadlessBase&>(s.form.txtCombo)
+                            : static_cast<headless::CaixaHeadlessBase&>(s.form.cboCombo);
+        caixa.falhas().falhar(falha.substr(2), n, NumeroDoToolkit);
+    }
+    Gravador g(s);
+    e.erro = falha_de([&] { c.acao(s); });
+    e.chamadas = g.chamadas;
+    return e;
+}
+
+void conferir(const Sessao& s, const Esperado& e) {
+    EXPECT_EQ(retrato(s), e.retrato);
+    EXPECT_EQ(em_utf8(s.eventos()), e.eventos);
+    EXPECT_EQ(em_utf8(s.avisos()), e.avisos);
+}
+
+// Each handler, undisturbed, makes exactly the calls its steps name, in order, and ends where
+// its steps say.
+class Gravacao : public ::testing::TestWithParam<Cenario> {};
+
+TEST_P(Gravacao, FazAsChamadasDosSeusPassos) {
+    const Cenario& c = GetParam();
+    Sessao s;
+    const Execucao e = executar(s, c);
+    ASSERT_FALSE(e.erro.has_value()) << e.erro->what();
+    EXPECT_EQ(e.chamadas, chamadas_de(c));
+    conferir(s, esperado(c, e.antes));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tratadores, Gravacao, ::testing::ValuesIn(cenarios),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+// One recorded call made to fail.
+struct CasoFalha {
+    const Cenario* cenario;
+    std::string chamada;  // "t:Op" or "c:Op"
+    int n;                // its n-th call in the scenario
+    std::size_t posicao;  // among all the calls the scenario makes
+};
+
+void PrintTo(const CasoFalha& c, std::ostream* os) {
+    *os << c.cenario->nome << ' ' << c.chamada << " #" << c.n;
+}
+
+// The cases come from the recordings, so a call a handler starts making is failed too.
+std::vector<CasoFalha> casos_gravados() {
+    std::vector<CasoFalha> casos;
+    for (const Cenario& c : cenarios) {
+        Sessao s;
+        const Execucao e = executar(s, c);
+        std::map<std::string, int> vezes;
+        for (std::size_t k = 0; k < e.chamadas.size(); ++k)
+            casos.push_back({&c, e.chamadas[k], ++vezes[e.chamadas[k]], k});
+    }
+    return casos;
+}
+
+class FalhaEmCadaChamada : public ::testing::TestWithParam<CasoFalha> {};
+
+TEST_P(FalhaEmCadaChamada, TerminaOTratadorOndeEle) {
+    const CasoFalha& caso = GetParam();
+    const Cenario& c = *caso.cenario;
+    const std::vector<std::string> definidas = chamadas_de(c);
+    ASSERT_LT(caso.posicao, definidas.size()) << "a call the handler's steps do not name";
+
+    Sessao s;
+    const Execucao e = executar(s, c, caso.chamada, caso.n);
+    ASSERT_TRUE(e.erro.has_value());
+    EXPECT_EQ(e.erro->numero(), NumeroDoToolkit);
+    EXPECT_EQ(e.erro->tipo(), TipoErro::Toolkit);
+    // The failing call is the last one: nothing after it ran.
+    EXPECT_EQ(e.chamadas,
+              std::vector<std::string>(definidas.begin(), definidas.begin() + caso.posicao + 1));
+    conferir(s, esperado(c, e.antes, caso.posicao));
+    if (c.seguinte != nullptr) c.seguinte(s);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tratadores, FalhaEmCadaChamada, ::testing::ValuesIn(casos_gravados()),
+                         [](const auto& info) {
+                             std::string nome = std::string(info.param.cenario->nome) + "_";
+                             for (const char ch : info.param.chamada) {
+                                 if (ch == '=')
+                                     nome += "Set";
+                                 else if (std::isalnum(static_cast<unsigned char>(ch)))
+                                     nome += ch;
+                             }
+                             return nome + "_" + std::to_string(info.param.n);
+                         });
+
+// ---- Members outside the handlers ------------------------------------------------------------
+
 struct Caso {
     const char* nome;
-    std::function<void(Sessao&)> preparar;
     bool no_combo;  // which box fails: the combo box or the text box
     const char* operacao;
-    int chamada;  // the n-th call from the moment it is armed
     std::function<void(Sessao&)> acao;
     std::function<void(Sessao&)> conferir;
 };
 
 const Caso casos[] = {
-    {"KeyPress com SelText= falhando deixa blnEscrevendo ligado",
-     [](Sessao& s) {
-         s.campo.Mascara(3);
-         s.form.teclar(u"12");
-     },
-     false, "SelText=", 1, [](Sessao& s) { s.form.tecla(Tecla::Backspace); },
-     [](Sessao& s) {
-         EXPECT_TRUE(s.campo.estado().blnEscrevendo);
-         EXPECT_FALSE(s.ouviu(u"KeyPress"));
-         EXPECT_EQ(s.texto(), u"12/");
-         // Until the next key, no change is formatted or reported, not even the host's.
-         s.esquecer();
-         s.campo.Text(u"1234");
-         EXPECT_EQ(s.texto(), u"1234");
-         EXPECT_FALSE(s.ouviu(u"Change"));
-         s.form.teclar(u"5");
-         EXPECT_EQ(s.texto(), u"12/34/5");
-     }},
-    {"Change com Text= falhando deixa o texto cru",
-     [](Sessao& s) {
-         s.campo.Mascara(3);
-         s.form.focar();
-     },
-     false, "Text=", 1, [](Sessao& s) { s.form.teclar(u"1"); },
-     [](Sessao& s) {
-         EXPECT_EQ(s.texto(), u"1");
-         EXPECT_FALSE(s.ouviu(u"Change"));
-         EXPECT_FALSE(s.ouviu(u"KeyUp"));
-         s.form.teclar(u"2");
-         EXPECT_EQ(s.texto(), u"12/");
-     }},
-    {"LostFocus com SetFocus falhando deixa o texto invalido",
-     [](Sessao& s) {
-         s.campo.Mascara(3);
-         s.form.teclar(u"32012003");
-     },
-     false, "SetFocus", 1, [](Sessao& s) { s.form.sair(); },
-     [](Sessao& s) {
-         EXPECT_EQ(s.form.tela.mensagens.size(), 1u);
-         EXPECT_EQ(s.texto(), u"32/01/2003");
-         EXPECT_EQ(s.form.foco(), &s.form.proximo);
-     }},
-    {"Enabled com o Enabled= do texto falhando deixa o combo mudado", [](Sessao&) {}, false,
-     "Enabled=", 1, [](Sessao& s) { s.campo.Enabled(false); },
+    {"Enabled com o Enabled= do texto falhando deixa o combo mudado", false,
+     "Enabled=", [](Sessao& s) { s.campo.Enabled(false); },
      [](Sessao& s) {
          EXPECT_FALSE(s.form.cboCombo.habilitada());
          EXPECT_TRUE(s.form.txtCombo.habilitada());
          EXPECT_TRUE(s.avisos().empty());
      }},
-    {"Resize com Move falhando", [](Sessao&) {}, false, "Move", 1,
+    {"Resize com Move falhando", false, "Move",
      [](Sessao& s) { s.form.hospedeiro.redimensionar(4000, 500); },
      [](Sessao& s) {
          EXPECT_EQ(s.form.hospedeiro.altura(), 315);
          EXPECT_EQ(s.form.cboCombo.largura(), 4000);
          EXPECT_EQ(s.form.txtCombo.largura(), 3000);
      }},
-    {"Mascara com Alignment= falhando", [](Sessao& s) { s.campo.Mascara(1); }, false,
-     "Alignment=", 1, [](Sessao& s) { s.campo.Mascara(13); },
+    {"Mascara com Alignment= falhando", false, "Alignment=", [](Sessao& s) { s.campo.Mascara(13); },
      [](Sessao& s) {
          EXPECT_EQ(s.campo.Mascara(), 13);
          EXPECT_EQ(s.campo.QuantidadeCasasDecimais(), 0);
-         EXPECT_EQ(s.campo.MaxLength(), 22);
+         EXPECT_EQ(s.campo.MaxLength(), 0);
          EXPECT_EQ(s.avisos(), std::vector<std::u16string>{u"QuantidadeCasasDecimais"});
      }},
-    {"pesquisa com SelLength= falhando deixa blnEscrevendo ligado",
-     [](Sessao& s) {
-         s.combo(2, {u"Maria", u"Mario"});
-         s.form.focar();
-     },
-     true, "SelLength=", 1, [](Sessao& s) { s.form.teclar(u"m"); },
-     [](Sessao& s) {
-         EXPECT_EQ(s.texto(), u"Maria");
-         EXPECT_EQ(s.campo.ListIndex(), 0);
-         EXPECT_TRUE(s.campo.estado().blnEscrevendo);
-         s.esquecer();
-         s.campo.Text(u"zz");  // reaches the box, neither searched nor reported
-         EXPECT_EQ(s.texto(), u"zz");
-         EXPECT_TRUE(s.eventos().empty());
-         s.form.selecionar(0, 2);
-         s.form.teclar(u"mario");
-         EXPECT_EQ(s.texto(), u"Mario");
-     }},
-    {"Carregar com AddItem falhando guarda o que veio antes", [](Sessao& s) { s.combo(1, {}); },
-     true, "AddItem", 2,
-     [](Sessao& s) {
-         headless::RecordsetMemoria rs(
-             {{{u"nome", u"Ana"}}, {{u"nome", u"Bia"}}, {{u"nome", u"Cid"}}});
-         s.campo.Carregar(&rs, u"nome", u"", u"b");
-     },
-     [](Sessao& s) {
-         EXPECT_EQ(s.campo.ListCount(), 1);
-         EXPECT_EQ(s.campo.List(0), u"Ana");
-         EXPECT_EQ(s.campo.ItemData(0), u"");
-         EXPECT_EQ(s.campo.ListIndex(), -1);
-     }},
-    {"Refresh chega ao combo", [](Sessao&) {}, true, "Refresh", 1,
-     [](Sessao& s) { s.campo.Refresh(); }, [](Sessao&) {}},
-    {"ReadProperties com Enabled= do combo falhando", [](Sessao&) {}, true, "Enabled=", 1,
+    {"Refresh chega ao combo", true, "Refresh", [](Sessao& s) { s.campo.Refresh(); },
+     [](Sessao&) {}},
+    {"ReadProperties com Enabled= do combo falhando", true, "Enabled=",
      [](Sessao& s) {
          teste::BolsaMapa bolsa;
          bolsa.valores.insert_or_assign(u"Alinhamento", int16_t{2});
@@ -142,12 +592,10 @@ TEST(Falhas, OperacaoDoToolkitQueFalha) {
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
         Sessao s;
-        c.preparar(s);
-        s.esquecer();
         headless::CaixaHeadlessBase& caixa =
             c.no_combo ? static_cast<headless::CaixaHeadlessBase&>(s.form.cboCombo)
                        : static_cast<headless::CaixaHeadlessBase&>(s.form.txtCombo);
-        caixa.falhas().falhar(c.operacao, c.chamada, NumeroDoToolkit);
+        caixa.falhas().falhar(c.operacao, 1, NumeroDoToolkit);
         const std::optional<Erro> erro = falha_de([&] { c.acao(s); });
         ASSERT_TRUE(erro.has_value());
         EXPECT_EQ(erro->numero(), NumeroDoToolkit);

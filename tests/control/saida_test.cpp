@@ -117,5 +117,34 @@ TEST(Saida, NoComboSoDatasSaoConferidasEOTextoFica) {
     }
 }
 
+// The style changed while the text box had the focus, and both boxes hold a refused date.
+// Clicking into the combo box makes the text box refuse its value and take the focus back;
+// the combo box, losing the focus on the way, does not check its own value then, or the two
+// would hand the focus to each other without end. Its check comes when it is left.
+TEST(Saida, DuasCaixasRecusadasNaoDisputamOFoco) {
+    Sessao s;
+    s.campo.Mascara(6);
+    s.form.teclar(u"3213");
+    s.campo.Estilo(1);
+    s.campo.Text(u"3213");
+    ASSERT_EQ(s.form.foco(), &s.form.txtCombo);
+    ASSERT_EQ(s.form.cboCombo.texto(), u"32/13");
+    s.esquecer();
+
+    s.form.focar();
+    ASSERT_EQ(s.form.tela.mensagens.size(), 1u);
+    EXPECT_EQ(s.form.tela.mensagens[0].titulo, u"O dia/mês informado incorretamente");
+    EXPECT_EQ(s.form.foco(), &s.form.txtCombo);
+    EXPECT_EQ(s.form.txtCombo.texto(), u"");
+
+    s.form.focar();  // the text box's value now passes
+    EXPECT_EQ(s.form.foco(), &s.form.cboCombo);
+    EXPECT_EQ(s.form.tela.mensagens.size(), 1u);
+    s.form.sair();
+    ASSERT_EQ(s.form.tela.mensagens.size(), 2u);
+    EXPECT_EQ(s.form.tela.mensagens[1].titulo, u"O dia/mês informado incorretamente");
+    EXPECT_EQ(s.form.foco(), &s.form.cboCombo);
+}
+
 }  // namespace
 }  // namespace pjtCampoVivo

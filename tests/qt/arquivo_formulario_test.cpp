@@ -1,5 +1,7 @@
 // The form file: a save and a load keep every setting, and a bad file is refused whole with a
 // message that names the file, the control and the key, loading nothing and touching nothing.
+#include <signal.h>
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -10,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
 
 #include "tests/qt/apoio.hpp"
 #include "toolkit/qt/arquivo_formulario.hpp"
@@ -79,6 +82,29 @@ void configurar(CampoVivoWidget& w) {
     w.lerPropriedades(bolsa);
 }
 
+// Runs f with files limited to `bytes` (RLIMIT_FSIZE: writing beyond it fails with EFBIG,
+// as on a full disk, and needs no privilege), then lifts the limit again.
+void com_limite_de_arquivo(qsizetype bytes, const std::function<void()>& f) {
+    rlimit antes{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &antes) == 0);
+    struct sigaction ignorar {};
+    struct sigaction sinal_antes {};
+    ignorar.sa_handler = SIG_IGN;
+    QVERIFY(sigaction(SIGXFSZ, &ignorar, &sinal_antes) == 0);  // EFBIG instead of the signal
+    rlimit limite = antes;
+    limite.rlim_cur = static_cast<rlim_t>(bytes);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limite) == 0);
+    try {
+        f();
+    } catch (...) {
+        setrlimit(RLIMIT_FSIZE, &antes);
+        sigaction(SIGXFSZ, &sinal_antes, nullptr);
+        throw;
+    }
+    setrlimit(RLIMIT_FSIZE, &antes);
+    sigaction(SIGXFSZ, &sinal_antes, nullptr);
+}
+
 }  // namespace
 
 class TestesArquivo : public QObject {
@@ -122,7 +148,7 @@ class TestesArquivo : public QObject {
                                  "MaxLength:int16",
                                  "QtdMaxRegRetornadosPesqLookUp:double"};
         QStringList lidas;
-        for (const QJsonValue& p : propriedades) {
+        for (const auto& p : propriedades) {
             lidas << p[QStringLiteral("chave")].toString() + ':' +
                          p[QStringLiteral("tipo")].toString();
         }
@@ -160,93 +186,234 @@ class TestesArquivo : public QObject {
                               {{QStringLiteral("cpf"), cpf}, {QStringLiteral("nome"), nome}});
         const QJsonObject bom = QJsonDocument::fromJson(ler(caminho)).object();
 
-        using Mudanca = std::function<void(QJsonObject & nome, QJsonArray & controles)>;
-        // Sets the value (and type) of a key of "nome".
-        const auto valor = [](const char* chave, const char* tipo, QJsonValue v) -> Mudanca {
-            return [=](QJsonObject& n, QJsonArray&) {
+        // A change of the good file's root object; `no_nome` changes the control "nome".
+        using Mudanca = std::function<void(QJsonObject & raiz)>;
+        const auto no_nome = [](const std::function<void(QJsonObject&)>& f) -> Mudanca {
+            return [f](QJsonObject& raiz) {
+                QJsonArray controles = raiz[QStringLiteral("controles")].toArray();
+                QJsonObject n = controles[1].toObject();
+                f(n);
+                controles[1] = n;
+                raiz[QStringLiteral("controles")] = controles;
+            };
+        };
+        // Applies f to the property chave of "nome".
+        const auto na_chave = [&](const char* chave,
+                                  const std::function<void(QJsonObject&)>& f) -> Mudanca {
+            return no_nome([=](QJsonObject& n) {
                 QJsonArray ps = n[QStringLiteral("propriedades")].toArray();
                 for (auto p : ps) {
                     QJsonObject o = p.toObject();
                     if (o[QStringLiteral("chave")] != QLatin1String(chave)) continue;
-                    o[QStringLiteral("tipo")] = QLatin1String(tipo);
-                    o[QStringLiteral("valor")] = v;
+                    f(o);
                     p = o;
                 }
                 n[QStringLiteral("propriedades")] = ps;
-            };
+            });
+        };
+        // Sets the value (and type) of a key of "nome".
+        const auto valor = [&](const char* chave, const char* tipo,
+                               const QJsonValue& v) -> Mudanca {
+            return na_chave(chave, [=](QJsonObject& o) {
+                o[QStringLiteral("tipo")] = QLatin1String(tipo);
+                o[QStringLiteral("valor")] = v;
+            });
+        };
+        const auto membro = [&](const char* chave, const char* nome,
+                                const QJsonValue& v) -> Mudanca {
+            return na_chave(chave, [=](QJsonObject& o) { o[QLatin1String(nome)] = v; });
+        };
+        const auto nova_propriedade = [&](const QJsonValue& p) -> Mudanca {
+            return no_nome([=](QJsonObject& n) {
+                QJsonArray ps = n[QStringLiteral("propriedades")].toArray();
+                ps.append(p);
+                n[QStringLiteral("propriedades")] = ps;
+            });
+        };
+        const auto na_raiz = [](const char* nome, const QJsonValue& v) -> Mudanca {
+            return [=](QJsonObject& raiz) { raiz[QLatin1String(nome)] = v; };
+        };
+        // The good file's text with its first `de` replaced: numbers JSON writers never write.
+        const QByteArray texto_bom = QJsonDocument(bom).toJson();
+        const auto trocado = [&](const char* de, const char* para) {
+            QByteArray t = texto_bom;
+            const auto i = t.indexOf(de);
+            return i < 0 ? QByteArray() : t.replace(i, qsizetype(qstrlen(de)), para);
         };
         const struct {
             const char* caso;
             Mudanca mudanca;
-            QByteArray bruto;  // the whole file, when not a change of the good one
+            std::optional<QByteArray> bruto;  // the whole file, when not a change of the good one
             QStringList no_texto;
         } casos[] = {
+            // Not JSON, or not the form's JSON.
             {"json inválido",
              {},
              "{\"formato\": \"pjtCampoVivo.formulario\",\n \"versao\": 1,,}",
              {"not valid JSON", "line 2"}},
+            {"vazio", {}, QByteArray(), {"not valid JSON", "line 1"}},
+            {"binário", {}, QByteArray("\x00\xff\xfe{\x01", 5), {"not valid JSON", "line 1"}},
+            {"texto solto", {}, "formulario\n", {"not valid JSON", "line 1"}},
+            {"lista na raiz", {}, "[]", {"must hold a JSON object"}},
+            {"membro da raiz desconhecido",
+             na_raiz("extra", 1),
+             {},
+             {"unknown member \"extra\"", "the file"}},
+            {"formato errado", na_raiz("formato", "outro"), {}, {"\"formato\""}},
+            {"versão", na_raiz("versao", 2), {}, {"versao"}},
+            {"versão em texto", na_raiz("versao", "1"), {}, {"versao"}},
+            // Wrong types.
+            {"controles não é lista", na_raiz("controles", QJsonObject{}), {}, {"\"controles\""}},
+            {"controle não é objeto",
+             [](QJsonObject& raiz) {
+                 QJsonArray cs = raiz[QStringLiteral("controles")].toArray();
+                 cs[1] = 5;
+                 raiz[QStringLiteral("controles")] = cs;
+             },
+             {},
+             {"each of \"controles\""}},
+            {"nome não é texto",
+             no_nome([](QJsonObject& n) { n[QStringLiteral("nome")] = 7; }),
+             {},
+             {"\"nome\" must be a string"}},
+            {"propriedades não é lista",
+             no_nome([](QJsonObject& n) { n[QStringLiteral("propriedades")] = QJsonObject{}; }),
+             {},
+             {"\"nome\"", "\"propriedades\" must be an array"}},
+            {"propriedade não é objeto",
+             nova_propriedade(QStringLiteral("Mascara")),
+             {},
+             {"\"nome\"", "each property must be an object"}},
+            {"chave não é texto",
+             membro("Mascara", "chave", 3),
+             {},
+             {"\"chave\" must be a string"}},
+            {"tipo não é texto",
+             membro("Mascara", "tipo", 3),
+             {},
+             {"\"Mascara\"", "\"tipo\" must be a string"}},
+            {"tipo desconhecido", membro("Mascara", "tipo", "int64"), {}, {"\"Mascara\"", "int64"}},
             {"tipo errado",
              valor("Enabled", "bool", QStringLiteral("sim")),
              {},
              {"\"nome\"", "\"Enabled\"", "bool"}},
-            {"fora do intervalo",
-             valor("MaxLength", "int16", 40000),
+            {"número nulo", valor("Estilo", "int32", QJsonValue()), {}, {"\"Estilo\"", "not null"}},
+            {"nada com valor", valor("MouseIcon", "nada", "x"), {}, {"\"MouseIcon\"", "null"}},
+            // The text shown is never saved, so a file holding one is refused.
+            {"texto mostrado",
+             valor("Text", "texto", QStringLiteral("Bia")),
              {},
-             {"\"nome\"", "\"MaxLength\"", "40000", "out of the range"}},
+             {"\"nome\"", "\"Text\" must be empty"}},
             {"não converte",
              valor("Estilo", "texto", QStringLiteral("dois")),
              {},
              {"\"nome\"", "\"Estilo\"", "32-bit integer"}},
-            {"não inteiro", valor("Mascara", "int32", 1.5), {}, {"\"Mascara\"", "whole number"}},
-            {"cor negativa", valor("BackColor", "cor", -1), {}, {"\"BackColor\"", "cor"}},
+            {"fonte em texto", valor("Font", "fonte", "Arial"), {}, {"\"Font\"", "object"}},
+            {"fonte com marca numérica",
+             valor("Font", "fonte",
+                   QJsonObject{{"nome", "Arial"},
+                               {"tamanho", 9},
+                               {"negrito", 1},
+                               {"italico", false},
+                               {"sublinhado", false},
+                               {"tachado", false}}),
+             {},
+             {"\"Font\"", "\"negrito\" must be a boolean"}},
             {"fonte incompleta",
              valor("Font", "fonte", QJsonObject{{"nome", "Arial"}}),
              {},
              {"\"Font\"", "tamanho"}},
+            // Values out of range.
+            {"fora do intervalo",
+             valor("MaxLength", "int16", 40000),
+             {},
+             {"\"nome\"", "\"MaxLength\"", "40000", "out of the range"}},
+            {"int16 abaixo",
+             valor("Alinhamento", "int16", -32769),
+             {},
+             {"\"Alinhamento\"", "-32769"}},
+            {"int32 acima",
+             valor("Estilo", "int32", 2147483648.0),
+             {},
+             {"\"Estilo\"", "2147483648", "out of the range"}},
+            {"cor acima", valor("ForeColor", "cor", 4294967296.0), {}, {"\"ForeColor\"", "cor"}},
+            {"cor negativa", valor("BackColor", "cor", -1), {}, {"\"BackColor\"", "cor"}},
+            {"não inteiro", valor("Mascara", "int32", 1.5), {}, {"\"Mascara\"", "whole number"}},
+            {"número sem forma em JSON",
+             {},
+             trocado("250.5", "1e400"),
+             {"not valid JSON", "line "}},
+            {"int32 muito negativo",
+             {},
+             trocado("\"valor\": 13", "\"valor\": -1e308"),
+             {"\"Mascara\"", "out of the range"}},
+            {"int16 além de 2^53",
+             {},
+             trocado("\"valor\": 5", "\"valor\": 9007199254740993"),
+             {"\"MaxLength\"", "out of the range"}},
+            {"fonte de tamanho zero",
+             valor("Font", "fonte",
+                   QJsonObject{{"nome", "Arial"},
+                               {"tamanho", 0},
+                               {"negrito", false},
+                               {"italico", false},
+                               {"sublinhado", false},
+                               {"tachado", false}}),
+             {},
+             {"\"Font\"", "tamanho"}},
+            // Unknown keys and members.
             {"chave desconhecida",
-             [](QJsonObject& n, QJsonArray&) {
-                 QJsonArray ps = n[QStringLiteral("propriedades")].toArray();
-                 ps.append(QJsonObject{{"chave", "Cor"}, {"tipo", "cor"}, {"valor", 1}});
-                 n[QStringLiteral("propriedades")] = ps;
-             },
+             nova_propriedade(QJsonObject{{"chave", "Cor"}, {"tipo", "cor"}, {"valor", 1}}),
              {},
              {"\"nome\"", "\"Cor\"", "unknown key"}},
+            {"membro de controle desconhecido",
+             no_nome([](QJsonObject& n) { n[QStringLiteral("ordem")] = 1; }),
+             {},
+             {"\"nome\"", "unknown member \"ordem\""}},
+            {"membro de propriedade desconhecido",
+             membro("Mascara", "padrao", 0),
+             {},
+             {"\"Mascara\"", "unknown member \"padrao\""}},
+            {"propriedade sem valor",
+             nova_propriedade(QJsonObject{{"chave", "Locked"}, {"tipo", "bool"}}),
+             {},
+             {"\"Locked\"", "lacks \"valor\""}},
+            {"membro de fonte desconhecido",
+             valor("Font", "fonte",
+                   QJsonObject{{"nome", "Arial"},
+                               {"tamanho", 9},
+                               {"negrito", false},
+                               {"italico", false},
+                               {"sublinhado", false},
+                               {"tachado", false},
+                               {"cor", 1}}),
+             {},
+             {"\"Font\"", "\"cor\""}},
+            // Repetitions.
             {"chave repetida",
-             [](QJsonObject& n, QJsonArray&) {
-                 QJsonArray ps = n[QStringLiteral("propriedades")].toArray();
-                 ps.append(QJsonObject{{"chave", "Mascara"}, {"tipo", "int32"}, {"valor", 1}});
-                 n[QStringLiteral("propriedades")] = ps;
-             },
+             nova_propriedade(QJsonObject{{"chave", "Mascara"}, {"tipo", "int32"}, {"valor", 1}}),
              {},
              {"\"nome\"", "\"Mascara\"", "twice"}},
             {"controle repetido",
-             [](QJsonObject& n, QJsonArray& cs) {
-                 n[QStringLiteral("nome")] = QStringLiteral("cpf");
-                 Q_UNUSED(cs);
-             },
+             no_nome([](QJsonObject& n) { n[QStringLiteral("nome")] = QStringLiteral("cpf"); }),
              {},
              {"\"cpf\"", "twice"}},
             {"controle desconhecido",
-             [](QJsonObject& n, QJsonArray&) { n[QStringLiteral("nome")] = QStringLiteral("rg"); },
+             no_nome([](QJsonObject& n) { n[QStringLiteral("nome")] = QStringLiteral("rg"); }),
              {},
              {"\"rg\"", "no such control"}},
-            {"versão", {}, {}, {"versao"}},
         };
         for (const auto& c : casos) {
-            QByteArray dados = c.bruto;
-            if (dados.isEmpty()) {
+            QByteArray dados;
+            if (c.bruto) {
+                dados = *c.bruto;
+                QVERIFY2(!c.mudanca, c.caso);
+            } else {
                 QJsonObject raiz = bom;
-                QJsonArray controles = raiz[QStringLiteral("controles")].toArray();
-                if (c.mudanca) {
-                    QJsonObject n = controles[1].toObject();
-                    c.mudanca(n, controles);
-                    controles[1] = n;
-                } else {
-                    raiz[QStringLiteral("versao")] = 2;
-                }
-                raiz[QStringLiteral("controles")] = controles;
+                c.mudanca(raiz);
                 dados = QJsonDocument(raiz).toJson();
             }
+            QVERIFY2(dados != texto_bom || c.bruto, c.caso);
             gravar(caminho, dados);
 
             QWidget outro;
@@ -274,6 +441,56 @@ class TestesArquivo : public QObject {
         }
     }
 
+    // A file cut short (a copy interrupted, a disk that filled) at every length: each cut is
+    // refused with where the JSON breaks, loading nothing, unless what is left is still the
+    // same JSON (only trailing blanks were cut).
+    void arquivoCortadoEmCadaTamanho() {
+        QTemporaryDir pasta;
+        const QString caminho = pasta.filePath(QStringLiteral("form.json"));
+        QWidget form;
+        auto* cpf = new CampoVivoWidget(&form);
+        configurar(*cpf);
+        qt::salvar_formulario(caminho, {{QStringLiteral("cpf"), cpf}});
+        const QByteArray inteiro = ler(caminho);
+        const QJsonDocument documento = QJsonDocument::fromJson(inteiro);
+        QVERIFY(documento.isObject());
+
+        QWidget outro;
+        auto* destino = new CampoVivoWidget(&outro);
+        const Escritas novo = escritas(*destino);
+        int carregados = 0;
+        for (qsizetype tamanho = 0; tamanho < inteiro.size(); ++tamanho) {
+            // A new file each time: rewriting one file in place makes some file systems write
+            // it out at every close, which is slow.
+            const QString onde = QString::number(tamanho);
+            const QString cortado_em = pasta.filePath(onde + QStringLiteral(".json"));
+            const QByteArray cortado = inteiro.left(tamanho);
+            gravar(cortado_em, cortado);
+            QString mensagem;
+            try {
+                qt::abrir_formulario(cortado_em, {{QStringLiteral("cpf"), destino}});
+            } catch (const qt::ErroArquivoFormulario& e) {
+                mensagem = QString::fromUtf8(e.what());
+            }
+            if (mensagem.isEmpty()) {
+                QVERIFY2(QJsonDocument::fromJson(cortado) == documento, qPrintable(onde));
+                QVERIFY2(escritas(*destino) == escritas(*cpf), qPrintable(onde));
+                ++carregados;
+                delete destino;
+                destino = new CampoVivoWidget(&outro);
+            } else {
+                QVERIFY2(
+                    mensagem.startsWith(cortado_em) && mensagem.contains(QLatin1String("line ")),
+                    qPrintable(onde + QStringLiteral(": ") + mensagem));
+                QVERIFY2(escritas(*destino) == novo, qPrintable(onde));
+            }
+            QVERIFY2(ler(cortado_em) == cortado, qPrintable(onde));
+            QFile::remove(cortado_em);
+        }
+        // Only the final newline can go.
+        QCOMPARE(carregados, inteiro.endsWith('\n') ? 1 : 0);
+    }
+
     void gravacaoQueFalhaPreservaOArquivo() {
         QTemporaryDir pasta;
         const QString caminho = pasta.filePath(QStringLiteral("form.json"));
@@ -281,6 +498,11 @@ class TestesArquivo : public QObject {
         auto* cpf = new CampoVivoWidget(&form);
         qt::salvar_formulario(caminho, {{QStringLiteral("cpf"), cpf}});
         const QByteArray antes = ler(caminho);
+        // Another setting, so that a save that went through would change the file.
+        const auto salvar_cpf = [&](const QString& onde) {
+            cpf->setMascara(3);
+            qt::salvar_formulario(onde, {{QStringLiteral("cpf"), cpf}});
+        };
 
         const struct {
             const char* caso;
@@ -300,6 +522,13 @@ class TestesArquivo : public QObject {
                      caminho, {{QStringLiteral("cpf"), cpf}, {QStringLiteral("cpf"), cpf}});
              },
              {"\"cpf\""}},
+            // A full disk: the process may write only a few bytes more to any file.
+            {"disco cheio",
+             [&] { com_limite_de_arquivo(0, [&] { salvar_cpf(caminho); }); },
+             {"form.json", "cannot write"}},
+            {"disco cheio no meio",
+             [&] { com_limite_de_arquivo(antes.size() / 2, [&] { salvar_cpf(caminho); }); },
+             {"form.json", "cannot write"}},
             {"pasta inexistente",
              [&] {
                  qt::salvar_formulario(pasta.filePath(QStringLiteral("nao/existe.json")),

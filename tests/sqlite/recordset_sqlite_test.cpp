@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "control/campo_vivo.hpp"
 #include "support/sessao_headless.hpp"
@@ -37,7 +41,7 @@ class BancoTeste : public ::testing::Test {
             " (NULL, NULL, 'XX', 0, 1e-7);");
     }
     void TearDown() override {
-        sqlite3_close(banco_);
+        if (banco_ != nullptr) sqlite3_close(banco_);
         fs::remove(caminho_);
     }
     void executar(const std::string& sql) {
@@ -116,6 +120,116 @@ TEST_F(BancoTeste, ArquivoFaltandoOuCorrompidoDizOndeEOQue) {
         }
     }
     fs::remove(corrompido);
+}
+
+// Damaged files loaded into the control: opening, preparing or stepping fails with a toolkit
+// error naming the file, wherever SQLite notices the damage, and nothing else escapes.
+TEST_F(BancoTeste, ArquivoCortadoOuEstragadoFalhaComErroDoToolkit) {
+    executar("CREATE TABLE nomes (id INTEGER, nome TEXT);");
+    executar("BEGIN;");
+    for (int i = 0; i < 3000; ++i) {
+        executar("INSERT INTO nomes VALUES (" + std::to_string(i) + ", '" +
+                 std::string(40, static_cast<char>('a' + i % 26)) + "');");
+    }
+    executar("COMMIT;");
+    sqlite3_close(banco_);
+    banco_ = nullptr;
+    std::string bom;
+    {
+        std::ifstream f(caminho_, std::ios::binary);
+        bom.assign(std::istreambuf_iterator<char>(f), {});
+    }
+    ASSERT_GT(bom.size(), 64u * 1024);
+    std::string paginas_trocadas = bom;  // the schema intact, table pages overwritten
+    for (std::size_t i = 8192; i < paginas_trocadas.size(); i += 97)
+        paginas_trocadas[i] = static_cast<char>(i * 31);
+    const struct {
+        const char* caso;
+        std::string conteudo;
+    } casos[] = {
+        {"header cut", bom.substr(0, 50)},
+        {"half the pages", bom.substr(0, bom.size() / 2)},
+        {"last page cut", bom.substr(0, bom.size() - 100)},
+        {"pages overwritten", paginas_trocadas},
+        {"a text file", "id,nome\n1,Ana\n"},
+    };
+    const fs::path estragado = caminho_.string() + ".estragado";
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        {
+            std::ofstream f(estragado, std::ios::binary | std::ios::trunc);
+            f << c.conteudo;
+        }
+        teste::Sessao s;
+        s.campo.Estilo(1);
+        try {
+            RecordsetSqlite rs(estragado.string(), u"SELECT id, nome FROM nomes ORDER BY id");
+            s.campo.Carregar(&rs, u"nome", u"id");
+            ADD_FAILURE() << "a damaged file must fail";
+        } catch (const Erro& e) {
+            EXPECT_EQ(e.tipo(), TipoErro::Toolkit) << e.what();
+            EXPECT_NE(std::string(e.what()).find(estragado.string()), std::string::npos)
+                << e.what();
+        }
+        // Whatever loaded before the damage is consistent.
+        EXPECT_EQ(s.campo.estado().itemData.size(), static_cast<std::size_t>(s.campo.ListCount()));
+    }
+    fs::remove(estragado);
+}
+
+// The query's columns do not have the field the control asks for: unknown field, 3265, for
+// the item, the item data, or a prefix's field, with nothing loaded.
+TEST_F(BancoTeste, CarregarCampoDesconhecidoFalhaCom3265) {
+    const struct {
+        std::u16string item, item_data;
+    } casos[] = {
+        {u"populacao", u""},
+        {u"nome", u"id"},
+        {u"nome ", u"codigo"},
+    };
+    for (const auto& c : casos) {
+        teste::Sessao s;
+        s.campo.Estilo(2);
+        RecordsetSqlite rs(arquivo(), u"SELECT nome, codigo FROM cidades WHERE codigo IS NOT NULL");
+        const std::optional<Erro> e =
+            teste::falha_de([&] { s.campo.Carregar(&rs, c.item, c.item_data); });
+        ASSERT_TRUE(e.has_value());
+        EXPECT_EQ(e->numero(), numero_erro::CampoInexistente);
+        EXPECT_EQ(s.campo.ListCount(), 0);
+    }
+}
+
+// A writer holding the lock only for a moment: the reader waits for it instead of failing.
+TEST_F(BancoTeste, BancoTravadoPorUmMomentoEsperaALiberacao) {
+    executar("BEGIN EXCLUSIVE; INSERT INTO cidades VALUES (1, 'Nova', 'AC', 0, 1.0);");
+    std::thread escritor([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        executar("COMMIT;");
+    });
+    std::optional<Erro> falha;
+    std::optional<std::u16string> nome;
+    try {
+        RecordsetSqlite rs(arquivo(), u"SELECT nome FROM cidades WHERE uf = 'AC'");
+        nome = rs.Campo(u"nome");
+    } catch (const Erro& e) {
+        falha = e;
+    }
+    escritor.join();
+    ASSERT_FALSE(falha.has_value()) << falha->what();
+    EXPECT_EQ(nome, u"Nova");
+}
+
+// In write-ahead mode recent pages live beside the file, which is then shorter than the
+// database: that is not a cut file.
+TEST_F(BancoTeste, BancoEmModoWalNaoPareceCortado) {
+    executar("PRAGMA journal_mode=WAL; CREATE TABLE nomes (nome TEXT);");
+    executar("BEGIN;");
+    for (int i = 0; i < 500; ++i)
+        executar("INSERT INTO nomes VALUES ('" + std::string(100, 'n') + "');");
+    executar("COMMIT;");
+    ASSERT_LT(fs::file_size(caminho_), 500u * 100);
+    RecordsetSqlite rs(arquivo(), u"SELECT count(*) AS n FROM nomes");
+    EXPECT_EQ(rs.Campo(u"n"), u"500");
 }
 
 TEST_F(BancoTeste, BancoTravadoParaEscritaAindaSeLe) {

@@ -9,6 +9,7 @@ void Falhas::falhar(const std::string& operacao, int n, int32_t numero) {
 }
 
 void Falhas::contar(const char* operacao) {
+    if (observador) observador(operacao);
     if (armadas_.empty()) return;
     const auto it = armadas_.find(std::string_view(operacao));
     if (it == armadas_.end()) return;

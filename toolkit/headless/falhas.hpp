@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace pjtCampoVivo::headless {
 
@@ -20,6 +22,10 @@ class Falhas {
 
     // Counts one call of operacao and throws the armed error when its turn has come.
     void contar(const char* operacao);
+
+    // Hears every call before its failure is decided, so a test can record which operations a
+    // handler performs, in order, and then fail each of them in turn.
+    std::function<void(std::string_view operacao)> observador;
 
   private:
     struct Armada {

@@ -327,7 +327,11 @@ void salvar_formulario(const QString& caminho, const ControlesNomeados& controle
     QSaveFile saida(caminho);
     if (!saida.open(QIODevice::WriteOnly))
         arquivo.falhar(QStringLiteral("cannot write the file: %1").arg(saida.errorString()));
-    if (saida.write(dados) != dados.size()) {
+    // The data is flushed and checked here: a failure of the flush inside commit() (a full
+    // disk, a file size limit) is not always reported by it, and the old file would be
+    // replaced by a short one.
+    if (saida.write(dados) != dados.size() || !saida.flush() ||
+        saida.error() != QFileDevice::NoError) {
         const QString erro = saida.errorString();
         saida.cancelWriting();
         arquivo.falhar(QStringLiteral("cannot write the file: %1").arg(erro));
@@ -415,6 +419,11 @@ void abrir_formulario(const QString& caminho, const ControlesNomeados& controles
                 lugar.falhar(QStringLiteral("the value does not convert to %1 (%2)")
                                  .arg(QLatin1String(chave->alvo), QString::fromUtf8(e.what())));
             }
+            // The text shown is never kept. Loading one would have the control format it with
+            // the settings it had before, which can fail (a text too long for 16-bit positions)
+            // once other controls had already taken the file's settings.
+            if (lugar.chave == QLatin1String("Text") && !valor.como_texto().empty())
+                lugar.falhar(QStringLiteral("\"Text\" must be empty: the text shown is not kept"));
             if (!bolsa.valores.emplace(u16(lugar.chave), std::move(valor)).second)
                 lugar.falhar(QStringLiteral("the key appears twice"));
         }

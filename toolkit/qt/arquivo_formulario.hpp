@@ -31,7 +31,8 @@ void salvar_formulario(const QString& caminho, const ControlesNomeados& controle
 
 // Loads caminho into the controls of the same names (ReadProperties). The whole file is
 // checked first: invalid JSON, a wrong type, a value out of range, an unknown key, a
-// duplicated or unknown control fail with ErroArquivoFormulario and change nothing.
+// duplicated or unknown control, or a "Text" that is not empty (the text shown is never
+// kept) fail with ErroArquivoFormulario and change nothing.
 void abrir_formulario(const QString& caminho, const ControlesNomeados& controles);
 
 }  // namespace pjtCampoVivo::qt

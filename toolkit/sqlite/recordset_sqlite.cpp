@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "formatting/formatacao.hpp"
 #include "toolkit/letras.hpp"
 #include "validation/conversao.hpp"
@@ -40,6 +43,7 @@ RecordsetSqlite::RecordsetSqlite(const std::string& arquivo, std::u16string_view
     if (aberto != SQLITE_OK) falhar(aberto, "não foi possível abrir o banco");
     // A locked database is waited for a moment before the failure is reported.
     sqlite3_busy_timeout(banco, 1000);
+    exigir_arquivo_inteiro();
     sqlite3_stmt* consulta = nullptr;
     const int preparado = sqlite3_prepare16_v3(
         banco, sql.data(), para_int32(sql.size() * sizeof(char16_t)), 0, &consulta, nullptr);
@@ -53,6 +57,44 @@ RecordsetSqlite::RecordsetSqlite(const std::string& arquivo, std::u16string_view
         colunas_booleanas_.push_back(declarada_booleana(sqlite3_column_decltype(consulta, i)));
     }
     passo();
+}
+
+// SQLite reads the missing end of a cut file as zeros, which it takes for valid records with
+// null or wrong values. A database not kept in write-ahead mode holds all its pages in the
+// file, so a file shorter than its header says is refused at once.
+void RecordsetSqlite::exigir_arquivo_inteiro() const {
+    sqlite3_int64 paginas = 0;
+    sqlite3_int64 tamanho_pagina = 0;
+    std::string modo;
+    const auto ler = [&](const char* pragma, const auto& guardar) {
+        sqlite3_stmt* consulta = nullptr;
+        const int r = sqlite3_prepare_v2(banco_.get(), pragma, -1, &consulta, nullptr);
+        const std::unique_ptr<sqlite3_stmt, FinalizarConsulta> dona(consulta);
+        if (r != SQLITE_OK) falhar(r, "não foi possível abrir o banco");
+        const int passo = sqlite3_step(consulta);
+        if (passo == SQLITE_ROW) {
+            guardar(consulta);
+        } else if (passo != SQLITE_DONE) {
+            falhar(passo, "não foi possível abrir o banco");
+        }
+    };
+    ler("PRAGMA page_count", [&](sqlite3_stmt* c) { paginas = sqlite3_column_int64(c, 0); });
+    ler("PRAGMA page_size", [&](sqlite3_stmt* c) { tamanho_pagina = sqlite3_column_int64(c, 0); });
+    ler("PRAGMA journal_mode", [&](sqlite3_stmt* c) {
+        const auto* texto = sqlite3_column_text(c, 0);
+        if (texto != nullptr) modo = reinterpret_cast<const char*>(texto);
+    });
+    if (modo == "wal") return;
+    std::error_code erro;
+    const auto tamanho = std::filesystem::file_size(arquivo_, erro);
+    if (erro) return;  // not a plain file (":memory:", a URI): nothing to compare
+    if (static_cast<std::uintmax_t>(paginas) * static_cast<std::uintmax_t>(tamanho_pagina) >
+        tamanho) {
+        throw Erro(SQLITE_CORRUPT, TipoErro::Toolkit,
+                   "SQLite: arquivo cortado em " + arquivo_ + ": o cabeçalho indica " +
+                       std::to_string(paginas * tamanho_pagina) + " bytes, o arquivo tem " +
+                       std::to_string(tamanho));
+    }
 }
 
 void RecordsetSqlite::falhar(int codigo, const std::string& oque) const {

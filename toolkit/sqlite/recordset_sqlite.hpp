@@ -21,9 +21,9 @@ namespace pjtCampoVivo::sqlite {
 
 class RecordsetSqlite final : public Recordset {
   public:
-    // Opens arquivo (UTF-8 path) read-only and runs sql on it. A missing, locked or corrupt
-    // file, or a statement SQLite refuses, fails with a toolkit error that names the file
-    // and SQLite's own message.
+    // Opens arquivo (UTF-8 path) read-only and runs sql on it. A missing, locked, cut short or
+    // corrupt file, or a statement SQLite refuses, fails with a toolkit error that names the
+    // file and SQLite's own message.
     RecordsetSqlite(const std::string& arquivo, std::u16string_view sql);
     RecordsetSqlite(const RecordsetSqlite&) = delete;
     RecordsetSqlite& operator=(const RecordsetSqlite&) = delete;
@@ -34,6 +34,7 @@ class RecordsetSqlite final : public Recordset {
 
   private:
     void passo();
+    void exigir_arquivo_inteiro() const;
     [[noreturn]] void falhar(int codigo, const std::string& oque) const;
 
     // Closed by their owners even when opening fails half-way.
