@@ -50,8 +50,17 @@ int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& te
     std::u16string exibido;
     std::string linha;
     para_cada_valor(textos, [&](std::u16string_view texto) {
-        const SinaisFormatacao sinais = formatar_entrada_em(
-            texto, o.mascara, o.max_length, o.casas_decimais, o.movido ? 1 : 0, exibido);
+        SinaisFormatacao sinais;
+        if (o.alfanumerico) {
+            int16_t max_length = o.max_length;
+            TextoFormatado r = formatar_cnpj_alfanumerico_entrada(
+                texto, max_length, o.movido ? eEntradaDe::eeMove : eEntradaDe::eeteclado);
+            sinais = static_cast<const SinaisFormatacao&>(r);
+            exibido = std::move(r.texto);
+        } else {
+            sinais = formatar_entrada_em(texto, o.mascara, o.max_length, o.casas_decimais,
+                                         o.movido ? 1 : 0, exibido);
+        }
         linha.clear();
         if (o.json) {
             EscritorJson j(linha);
@@ -73,7 +82,9 @@ int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) 
     std::string linha;
     para_cada_valor(textos, [&](std::u16string_view texto) {
         std::u16string valor =
-            formatar_saida(texto, static_cast<eMascara>(o.mascara), o.casas_decimais);
+            o.alfanumerico
+                ? formatar_saida_cnpj_alfanumerico(texto)
+                : formatar_saida(texto, static_cast<eMascara>(o.mascara), o.casas_decimais);
         if (o.ponto) valor = com_ponto_decimal(std::move(valor));
         linha.clear();
         if (o.json) {
@@ -91,7 +102,8 @@ int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) 
 }
 
 int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& textos) {
-    const ChecagemSaida* verificacao = checagem_saida(o.mascara);
+    const ChecagemSaida* verificacao =
+        o.alfanumerico ? &checagem_saida_cnpj_alfanumerico() : checagem_saida(o.mascara);
     if (!verificacao) {
         throw ErroCli("mask " + std::to_string(o.mascara) +
                       " is not checked on leaving a field (only 3, 6, 7, 8, 9, 10, 13 and 14 are)");

@@ -13,7 +13,8 @@ struct OpcoesFormatar {
     int32_t mascara = 0;
     int32_t casas_decimais = 0;
     int16_t max_length = 0;
-    bool movido = false;  // the value is assigned as a whole (EntradaDe 1), not typed
+    bool movido = false;        // the value is assigned as a whole (EntradaDe 1), not typed
+    bool alfanumerico = false;  // mask 14 takes the alphanumeric CNPJ
     bool json = false;
 };
 
@@ -21,11 +22,13 @@ struct OpcoesSaida {
     int32_t mascara = 0;
     int32_t casas_decimais = 0;
     bool ponto = false;  // decimal point instead of comma, "0" for an empty value
+    bool alfanumerico = false;
     bool json = false;
 };
 
 struct OpcoesValidar {
     int32_t mascara = 0;
+    bool alfanumerico = false;
     bool json = false;
 };
 

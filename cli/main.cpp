@@ -12,6 +12,7 @@
 #include "cli/mascara_opcao.hpp"
 #include "cli/roteiro.hpp"
 #include "cli/utf8.hpp"
+#include "formatting/enumeracoes.hpp"
 #include "formatting/mascaras.hpp"
 
 namespace pjtCampoVivo::cli {
@@ -26,6 +27,7 @@ struct Pedido {
     bool movido = false;
     bool ponto = false;
     bool json = false;
+    bool alfanumerico = false;
     std::vector<std::string> textos;
     std::string roteiro = "-";
     std::string toolkit = "headless";
@@ -48,6 +50,11 @@ void opcao_mascara(CLI::App* app, Pedido& p) {
         ->required();
 }
 
+void opcao_alfanumerico(CLI::App* app, Pedido& p) {
+    app->add_flag("--alfanumerico", p.alfanumerico,
+                  "CNPJ mask only: the first twelve positions may hold capital letters");
+}
+
 void opcao_textos(CLI::App* app, Pedido& p) {
     app->add_option("texto", p.textos,
                     "values; without any, one value a line from standard input "
@@ -68,6 +75,7 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
                          ->check(CLI::Range(-32768, 32767));
     s.formatar->add_flag("--movido", p.movido, "the value is assigned whole, not typed");
     s.formatar->add_flag("--json", p.json, "one JSON object per value");
+    opcao_alfanumerico(s.formatar, p);
     opcao_textos(s.formatar, p);
 
     s.saida = app.add_subcommand("saida", "plain value of each display text");
@@ -77,11 +85,13 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
             ->check(CLI::Range(0, 9));
     s.saida->add_flag("--ponto", p.ponto, "decimal point instead of comma, 0 for empty");
     s.saida->add_flag("--json", p.json, "one JSON object per value");
+    opcao_alfanumerico(s.saida, p);
     opcao_textos(s.saida, p);
 
     s.validar = app.add_subcommand("validar", "check each value as a field does on leaving it");
     opcao_mascara(s.validar, p);
     s.validar->add_flag("--json", p.json, "one JSON object per value");
+    opcao_alfanumerico(s.validar, p);
     opcao_textos(s.validar, p);
 
     s.mascaras = app.add_subcommand("mascaras", "list the masks");
@@ -108,6 +118,8 @@ int executar(const Subcomandos& s, const Pedido& p) {
         return executar_roteiro(p.roteiro, fabrica);
     }
     const int32_t mascara = interpretar_mascara(p.mascara);
+    if (p.alfanumerico && mascara != valor(eMascara::CNPJ))
+        throw ErroCli("--alfanumerico applies only to mask 14 (CNPJ)");
     // --casas and --max default to what a field's Mascara property sets for the mask.
     const ConfiguracaoMascara padrao = *configuracao_mascara(mascara);
     if (s.formatar->parsed()) {
@@ -117,6 +129,7 @@ int executar(const Subcomandos& s, const Pedido& p) {
         o.max_length =
             s.max_formatar->count() ? static_cast<int16_t>(p.max_length) : padrao.max_length;
         o.movido = p.movido;
+        o.alfanumerico = p.alfanumerico;
         o.json = p.json;
         return comando_formatar(o, p.textos);
     }
@@ -125,11 +138,13 @@ int executar(const Subcomandos& s, const Pedido& p) {
         o.mascara = mascara;
         o.casas_decimais = s.casas_saida->count() ? p.casas : padrao.casas_decimais;
         o.ponto = p.ponto;
+        o.alfanumerico = p.alfanumerico;
         o.json = p.json;
         return comando_saida(o, p.textos);
     }
     OpcoesValidar o;
     o.mascara = mascara;
+    o.alfanumerico = p.alfanumerico;
     o.json = p.json;
     return comando_validar(o, p.textos);
 }

@@ -110,6 +110,9 @@ const std::vector<Funcao>& funcoes() {
         {"InscricaoEstadual",
          {P::Texto},
          [](Formatar& f, Variaveis& v) -> Retorno { return f.InscricaoEstadual(v.Texto); }},
+        {"CNPJAlfanumerico",
+         {P::Texto},
+         [](Formatar& f, Variaveis& v) -> Retorno { return f.CNPJAlfanumerico(v.Texto); }},
         {"ExtrairDigitos",
          {P::Texto, P::Mascara, P::ENegativo},
          [](Formatar&, Variaveis& v) -> Retorno {
@@ -121,6 +124,11 @@ const std::vector<Funcao>& funcoes() {
         {"CNPJValido",
          {P::Texto},
          [](Formatar&, Variaveis& v) -> Retorno { return Comuns::CNPJValido(v.Texto); }},
+        {"CNPJAlfanumericoValido",
+         {P::Texto},
+         [](Formatar&, Variaveis& v) -> Retorno {
+             return Comuns::CNPJAlfanumericoValido(v.Texto);
+         }},
         {"DiaValido",
          {P::Texto},
          [](Formatar&, Variaveis& v) -> Retorno { return DataHora::DiaValido(v.Texto); }},

@@ -1,6 +1,7 @@
 // "metodo": the control's methods and the host's notifications that take arguments (the
 // property bag of ReadProperties and WriteProperties, the recordset of Carregar).
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -133,6 +134,10 @@ std::optional<std::u16string> valor_do_campo(std::u16string_view nome, const Val
         case Tipo::Texto:
             return v.texto;
         case Tipo::Numero:
+            // JSON reads 1e400 as infinite: no recordset holds such a number.
+            if (!std::isfinite(v.numero)) {
+                throw Erro::estouro("Número fora do alcance de um campo de recordset");
+            }
             return numero_como_texto(v.numero);
         case Tipo::Booleano:
             return std::u16string(v.booleano ? u"Verdadeiro" : u"Falso");

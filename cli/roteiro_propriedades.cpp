@@ -105,6 +105,9 @@ constexpr Propriedade propriedades[]{
      [](CampoVivo& c, const Valor& v, int16_t) {
          c.QtdMaxRegRetornadosPesqLookUp(std::get<double>(v));
      }},
+    {u"CNPJAlfanumerico", T::Int32, false,
+     [](CampoVivo& c, int16_t) -> Valor { return c.CNPJAlfanumerico(); },
+     [](CampoVivo& c, const Valor& v, int16_t) { c.CNPJAlfanumerico(i32(v)); }},
 };
 
 ValorJson::Tipo tipo_json(TipoPropriedade tipo) {

@@ -2,6 +2,8 @@
 
 #include "control/teclas.hpp"
 
+#include "formatting/enumeracoes.hpp"
+#include "formatting/formatacao.hpp"
 #include "formatting/mascaras.hpp"
 #include "formatting/separador_inserido.hpp"
 #include "toolkit/cores.hpp"
@@ -185,6 +187,26 @@ void CampoVivo::QtdMaxRegRetornadosPesqLookUp(double valor) {
     hospedeiro_.PropertyChanged(u"QtdMaxRegRetornadosPesqLookUp");
 }
 
+void CampoVivo::CNPJAlfanumerico(int32_t valor) {
+    CNPJAlfanumerico_ = valor;
+    hospedeiro_.PropertyChanged(u"CNPJAlfanumerico");
+}
+
+bool CampoVivo::cnpj_alfanumerico() const noexcept {
+    return Mascara_ == valor(eMascara::CNPJ) && CNPJAlfanumerico_ == valor(eNaoSim::sim);
+}
+
+std::u16string CampoVivo::formatar_campo(std::u16string& texto, int32_t& negativo) {
+    Formatar& f = formatador();
+    if (cnpj_alfanumerico()) {
+        return formatar_cnpj_alfanumerico_entrada(texto, MaxLength_,
+                                                  static_cast<eEntradaDe>(lngEntradaDe_))
+            .texto;
+    }
+    return f.FormatarTextoEntrada(texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo,
+                                  lngEntradaDe_);
+}
+
 // ---- Persistence -------------------------------------------------------------------------
 
 void CampoVivo::InitProperties() {
@@ -228,6 +250,7 @@ void CampoVivo::ReadProperties(BolsaPropriedades& bolsa) {
     MaxLength_ = bolsa.ReadProperty(u"MaxLength", int16_t{0}).como_int16();
     QtdMaxRegRetornadosPesqLookUp_ =
         bolsa.ReadProperty(u"QtdMaxRegRetornadosPesqLookUp", int16_t{100}).como_double();
+    CNPJAlfanumerico_ = bolsa.ReadProperty(u"CNPJAlfanumerico", int16_t{0}).como_int32();
 }
 
 void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
@@ -260,6 +283,9 @@ void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
     bolsa.WriteProperty(u"MaxLength", MaxLength_, int16_t{0});
     bolsa.WriteProperty(u"QtdMaxRegRetornadosPesqLookUp", QtdMaxRegRetornadosPesqLookUp_,
                         int16_t{100});
+    // Written only when on, so a form that never used it is saved exactly as before.
+    if (CNPJAlfanumerico_ != 0)
+        bolsa.WriteProperty(u"CNPJAlfanumerico", CNPJAlfanumerico_, int16_t{0});
 }
 
 // ---- Value members -----------------------------------------------------------------------
@@ -299,6 +325,11 @@ void CampoVivo::Text(std::u16string_view valor) {
 
 std::u16string CampoVivo::ClipText() {
     std::u16string texto = Text();
+    if (cnpj_alfanumerico()) {
+        // An identifier, not a number: its leading zeros stay.
+        std::u16string valor = formatar_saida_cnpj_alfanumerico(texto);
+        return valor.empty() ? u"0" : valor;
+    }
     std::u16string valor =
         formatador().FormatarTextoSaida(texto, Mascara_, QuantidadeCasasDecimais_);
     return valor.empty() ? u"0" : valor;
@@ -337,7 +368,11 @@ void CampoVivo::enter_ou_tab(int16_t KeyAscii) {
 }
 
 void CampoVivo::aplicar_caixa_alta(int16_t& KeyAscii) const {
-    if (CapsLockMixed_ == 2) {
+    if (cnpj_alfanumerico()) {
+        // The letters of a CNPJ are capitals, whatever CapsLockMixed says.
+        const char16_t c = caractere(KeyAscii);
+        if (c >= u'a' && c <= u'z') KeyAscii = codigo(static_cast<char16_t>(c - u'a' + u'A'));
+    } else if (CapsLockMixed_ == 2) {
         KeyAscii = codigo(letras::maiuscula(caractere(KeyAscii)));
     } else if (CapsLockMixed_ == 1) {
         KeyAscii = codigo(letras::minuscula(caractere(KeyAscii)));
@@ -398,10 +433,8 @@ void CampoVivo::txt_Change() {
     if (blnEscrevendo_ || SeparadorInserido == 1 || blnBackspace_ != 0) return;
     const int16_t caret = para_int16(txtCombo_.SelStart());
     std::u16string texto = txtCombo_.Text();
-    Formatar& f = formatador();
     int32_t negativo = 0;
-    const std::u16string formatado = f.FormatarTextoEntrada(
-        texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo, lngEntradaDe_);
+    const std::u16string formatado = formatar_campo(texto, negativo);
     txtCombo_.Text(formatado);
     if (SeparadorInserido == 1) txtCombo_.SelStart(para_int16(caret + 1));
     SeparadorInserido = 0;
@@ -423,7 +456,8 @@ void CampoVivo::txt_GotFocus() {
 void CampoVivo::txt_LostFocus() {
     txtCombo_.BackColor(cores::FundoJanela);
     if (conferindo_saida_) return;  // the combo box's check is taking the focus back
-    const ChecagemSaida* checagem = checagem_saida(Mascara());
+    const ChecagemSaida* checagem =
+        cnpj_alfanumerico() ? &checagem_saida_cnpj_alfanumerico() : checagem_saida(Mascara());
     if (checagem == nullptr) return;
     const std::u16string texto = txtCombo_.Text();
     if (detail::vazio_ou_brancos(texto)) return;

@@ -85,6 +85,12 @@ class CampoVivo {
     void MaxLength(int16_t valor);
     double QtdMaxRegRetornadosPesqLookUp() const noexcept { return QtdMaxRegRetornadosPesqLookUp_; }
     void QtdMaxRegRetornadosPesqLookUp(double valor);
+    // eNaoSim. With sim (1) and Mascara 14 the field takes the alphanumeric CNPJ: letters
+    // typed are raised to capitals whatever CapsLockMixed says, the text is shaped by
+    // Formatar::CNPJAlfanumerico, the exit check is Comuns::CNPJAlfanumericoValido, and
+    // ClipText gives the fourteen characters with their leading zeros. Saved only when sim.
+    int32_t CNPJAlfanumerico() const noexcept { return CNPJAlfanumerico_; }
+    void CNPJAlfanumerico(int32_t valor);
 
     // The shown box's text, as formatted.
     std::u16string Text() const;
@@ -193,6 +199,11 @@ class CampoVivo {
     // false when the key was cancelled.
     bool filtrar_caractere(int16_t& KeyAscii);
     void aplicar_caixa_alta(int16_t& KeyAscii) const;
+    // Mascara 14 with CNPJAlfanumerico sim.
+    bool cnpj_alfanumerico() const noexcept;
+    // The live formatting of both boxes: FormatarTextoEntrada with the field's settings, or
+    // the alphanumeric CNPJ's shaping.
+    std::u16string formatar_campo(std::u16string& texto, int32_t& negativo);
     // Enter and Tab move on to the next control and count as a click.
     void enter_ou_tab(int16_t KeyAscii);
     Formatar& formatador();
@@ -217,6 +228,7 @@ class CampoVivo {
     int16_t MaxLength_ = 0;
     double QtdMaxRegRetornadosPesqLookUp_ = 0;
     int32_t FazerConsistenciaBasica_ = 0;
+    int32_t CNPJAlfanumerico_ = 0;
     std::optional<std::vector<std::u16string>> colItemData_;
     // The list's entries folded for the type-ahead search, kept in step with the combo box's
     // list by every member that changes it, so a keystroke compares without copying or

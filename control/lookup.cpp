@@ -72,10 +72,8 @@ void CampoVivo::cbo_Change() {
     if (blnEscrevendo_ || SeparadorInserido == 1 || blnBackspace_ != 0) return;
     const int16_t caret = para_int16(cboCombo_.SelStart());
     std::u16string texto = cboCombo_.Text();
-    Formatar& f = formatador();
     int32_t negativo = 0;
-    const std::u16string formatado = f.FormatarTextoEntrada(
-        texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo, lngEntradaDe_);
+    const std::u16string formatado = formatar_campo(texto, negativo);
     cboCombo_.Text(formatado);
     // Unlike the text box, the caret stays where the user typed, past any new separator.
     if (SeparadorInserido == 1) cboCombo_.SelStart(para_int16(caret + 1));

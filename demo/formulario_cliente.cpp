@@ -141,7 +141,8 @@ void FormularioCliente::configurar_campos() {
     // Nome keeps the saved-form default: apostrophes and double quotes cannot be typed.
     mascara(u"nome", eMascara::Texto).CaracteresASeremRetiradosTexto(u"'\"");
     mascara(u"cpf", eMascara::CNPF);
-    mascara(u"cnpj", eMascara::CNPJ);
+    // Company numbers issued from July 2026 may hold capital letters.
+    mascara(u"cnpj", eMascara::CNPJ).CNPJAlfanumerico(valor(eNaoSim::sim));
     mascara(u"nascimento", eMascara::DdMmAaaa).ToolTipText(u"Dia, mês e ano: 25/12/2003");
     mascara(u"telefone", eMascara::Telefone);
     mascara(u"cep", eMascara::Cep);

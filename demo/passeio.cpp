@@ -57,7 +57,11 @@ std::vector<Sessao> sessoes() {
          {{u"12345678908"_s, u"123.456.789-08"_s, u"12345678908"_s,
            u"CPF informada incorretamente"_s},
           {u"12345678909"_s, u"123.456.789-09"_s, u"12345678909"_s}}},
-        {u"cnpj"_s, {{u"12345678000195"_s, u"12.345.678/0001-95"_s, u"12345678000195"_s}}},
+        // Alphanumeric: letters typed in lower case show as capitals and are checked.
+        {u"cnpj"_s,
+         {{u"93zb0vryv6ka66"_s, u"93.ZB0.VRY/V6KA-66"_s, u"93ZB0VRYV6KA66"_s,
+           u"CGC informada incorretamente"_s},
+          {u"12abc34501de35"_s, u"12.ABC.345/01DE-35"_s, u"12ABC34501DE35"_s}}},
         {u"nascimento"_s,
          {{u"31022003"_s, u"31/02/2003"_s, u"31/02/2003"_s, u"Data informada incorretamente"_s},
           {u"25122003"_s, u"25/12/2003"_s, u"25/12/2003"_s}}},

@@ -32,7 +32,7 @@ struct Propriedade {
     const char* enumeracao;  // published enumeration of an enumerated row
 };
 
-// Enabled is a yes/no setting: it shows as eNaoSim's published names.
+// Enabled and CNPJAlfanumerico are yes/no settings: they show as eNaoSim's published names.
 constexpr Propriedade Propriedades[] = {
     {"Estilo", Tipo::Enumerada, "eEstilo"},
     {"Mascara", Tipo::Enumerada, "eMascara"},
@@ -41,6 +41,7 @@ constexpr Propriedade Propriedades[] = {
     {"CaracteresASeremRetiradosTexto", Tipo::Texto, nullptr},
     {"MaxLength", Tipo::Inteiro, nullptr},
     {"QtdMaxRegRetornadosPesqLookUp", Tipo::Real, nullptr},
+    {"CNPJAlfanumerico", Tipo::Enumerada, "eNaoSim"},
     {"Alinhamento", Tipo::Enumerada, "eAlinhamento"},
     {"Enabled", Tipo::Enumerada, "eNaoSim"},
     {"ToolTipText", Tipo::Texto, nullptr},

@@ -6,6 +6,7 @@
 
 #include "formatting/moldes.hpp"
 #include "formatting/separador_inserido.hpp"
+#include "validation/comuns.hpp"
 #include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
@@ -61,12 +62,26 @@ TextoFormatado formatar_entrada(std::u16string_view texto, eMascara mascara, int
     return r;
 }
 
+TextoFormatado formatar_cnpj_alfanumerico_entrada(std::u16string_view texto, int16_t& max_length,
+                                                  eEntradaDe entrada) {
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto);
+    TextoFormatado r;
+    r.separador_inserido = sem_tocar_flag(
+        [&] { detail::cnpj_alfanumerico_entrada(trabalho, max_length, valor(entrada), r.texto); });
+    return r;
+}
+
 std::u16string formatar_saida(std::u16string_view texto, eMascara mascara, int32_t casas_decimais) {
     std::u16string& trabalho = texto_de_trabalho();
     trabalho.assign(texto);
     std::u16string resultado;
     detail::formatar_saida(trabalho, valor(mascara), casas_decimais, resultado);
     return resultado;
+}
+
+std::u16string formatar_saida_cnpj_alfanumerico(std::u16string_view texto) {
+    return Comuns::ExtrairCNPJAlfanumerico(texto);
 }
 
 std::u16string numero_plano(double valor) {

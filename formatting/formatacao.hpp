@@ -36,9 +36,22 @@ SinaisFormatacao formatar_entrada_em(std::u16string_view texto, int32_t mascara,
                                      int32_t casas_decimais, int32_t entrada,
                                      std::u16string& saida);
 
+// The display text of a CNPJ field that also takes letters: what mask 14 of
+// FormatarTextoEntrada gives, with Formatar::CNPJAlfanumerico in place of the CNPJ routine.
+// texto is cut to max_length (0 or less becomes 50, written back as the dispatcher does), a
+// value assigned as a whole (eeMove) gets leading zeros up to fourteen characters:
+// "191" -> "00.000.000/0001-91". texto itself is not touched.
+TextoFormatado formatar_cnpj_alfanumerico_entrada(std::u16string_view texto, int16_t& max_length,
+                                                  eEntradaDe entrada = eEntradaDe::eeteclado);
+
 // The plain value that FormatarTextoSaida gives: "1.234,56" (mask 1, 2 places) -> "1234,56".
 std::u16string formatar_saida(std::u16string_view texto, eMascara mascara,
                               int32_t casas_decimais = 0);
+
+// The plain value of a display text in a CNPJ field that takes letters: its characters
+// (Comuns::ExtrairCNPJAlfanumerico) with their leading zeros, an identifier rather than a
+// number: "00.000.000/0001-91" -> "00000000000191", "12.ABC.345/01DE-35" -> "12ABC34501DE35".
+std::u16string formatar_saida_cnpj_alfanumerico(std::u16string_view texto);
 
 // A double in the engine's plain decimal form, at most 15 significant digits: 1234.5 gives
 // "1234,5", 0.05 gives "0,05", 0.1 + 0.2 gives "0,3", 1e-5 gives "1E-05", 1e15 gives

@@ -123,5 +123,10 @@ std::u16string Formatar::CNPJ(std::u16string& Texto) {
     detail::cnpj(Texto, resultado);
     return resultado;
 }
+std::u16string Formatar::CNPJAlfanumerico(std::u16string& Texto) {
+    std::u16string resultado;
+    detail::cnpj_alfanumerico(Texto, resultado);
+    return resultado;
+}
 
 }  // namespace pjtCampoVivo

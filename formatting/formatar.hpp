@@ -72,6 +72,11 @@ class Formatar {
     std::u16string CNPF(std::u16string& Texto);
     std::u16string CNPJ(std::u16string& Texto);
     std::u16string InscricaoEstadual(std::u16string& Texto);
+
+    // 15. The alphanumeric CNPJ, shaped as CNPJ: "12abc34501DE35" gives "12.ABC.345/01DE-35".
+    // Digits and letters (raised to capitals) count in the first twelve positions, digits
+    // only after them; Texto becomes those characters (Comuns::ExtrairCNPJAlfanumerico).
+    std::u16string CNPJAlfanumerico(std::u16string& Texto);
 };
 
 }  // namespace pjtCampoVivo

@@ -236,9 +236,11 @@ void documento(std::u16string& texto, MoldeDocumento molde, std::u16string& said
     if (cabeca >= 4 || molde != MoldeDocumento::Telefone) marcar_separador();
 }
 
-void cnpj(std::u16string& texto, std::u16string& saida) {
-    extrair_sem_sinal(texto);
-    const std::u16string_view d = std::u16string_view(texto).substr(0, 14);
+namespace {
+
+// 12.345.678/0001-95 (or 12.ABC.345/01DE-35) laid out from its first fourteen characters.
+void moldar_cnpj(std::u16string_view texto, std::u16string& saida) {
+    const std::u16string_view d = texto.substr(0, 14);
     // 12.345.678/0001-95: a separator goes in front of positions 3, 6, 9 and 13 once a
     // digit stands there.
     const std::size_t separadores =
@@ -250,6 +252,40 @@ void cnpj(std::u16string& texto, std::u16string& saida) {
         if (i == 12) e.por(u'-');
         e.por(d[i]);
     }
+}
+
+}  // namespace
+
+void cnpj(std::u16string& texto, std::u16string& saida) {
+    extrair_sem_sinal(texto);
+    moldar_cnpj(texto, saida);
+}
+
+void cnpj_alfanumerico(std::u16string& texto, std::u16string& saida) {
+    Comuns::ExtrairCNPJAlfanumericoNoLugar(texto);
+    moldar_cnpj(texto, saida);
+}
+
+void cnpj_alfanumerico_entrada(std::u16string& texto, int16_t& max_length, int32_t entrada,
+                               std::u16string& saida) {
+    if (max_length <= 0) max_length = 50;
+    if (texto.size() > static_cast<std::size_t>(max_length))
+        texto.resize(static_cast<std::size_t>(max_length));
+    if (entrada == 1) {
+        std::u16string& completo = rascunho();
+        completo.assign(texto);
+        Comuns::ExtrairCNPJAlfanumericoNoLugar(completo);
+        if (!completo.empty()) {
+            // As with mask 14: zeros in front up to fourteen, the last fourteen kept. A
+            // letter the zeros push into the check digits is dropped when it is shaped.
+            completo.insert(0, 14, u'0');
+            completo.erase(0, completo.size() - 14);
+            cnpj_alfanumerico(completo, saida);
+            return;
+        }
+    }
+    cnpj_alfanumerico(texto, saida);
+    manter_ultimos(saida, max_length);
 }
 
 void formatar_entrada(std::u16string& texto, int32_t mascara, int16_t& max_length,

@@ -20,6 +20,13 @@ void numero(std::u16string& texto, int32_t mascara, int32_t& negativo, std::u16s
 void data_hora(std::u16string& texto, MoldeDataHora molde, std::u16string& saida);
 void documento(std::u16string& texto, MoldeDocumento molde, std::u16string& saida);
 void cnpj(std::u16string& texto, std::u16string& saida);
+// The CNPJ shape over the characters of an alphanumeric CNPJ: digits and letters (raised to
+// capitals) in the first twelve positions, digits in the last two. Raises no flag, as cnpj.
+void cnpj_alfanumerico(std::u16string& texto, std::u16string& saida);
+// What formatar_entrada does with mask 14, over cnpj_alfanumerico: the cut to max_length (0
+// or less becomes 50), the zero fill of a value assigned as a whole (entrada 1).
+void cnpj_alfanumerico_entrada(std::u16string& texto, int16_t& max_length, int32_t entrada,
+                               std::u16string& saida);
 
 // The dispatcher: cuts texto to max_length (0 or less becomes 50) and shapes it by mascara.
 void formatar_entrada(std::u16string& texto, int32_t mascara, int16_t& max_length,

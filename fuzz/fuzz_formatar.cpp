@@ -27,6 +27,10 @@
 //   form: full, without leading zeros or trailing fraction zeros, or the exponent form when
 //   it has at most 15 significant digits and is below 0.0001 or at least 10^15.
 // - The validators never throw and agree with how the documentation composes them.
+// - CNPJAlfanumerico (checked on the validators' text): Texto becomes the characters
+//   ExtrairCNPJAlfanumerico keeps, the display shows the first 14 of them between CNPJ
+//   separators, no flag is raised; CNPJAlfanumericoValido agrees with CNPJValido on fourteen
+//   digits and accepts nothing but fourteen characters of the documented kinds.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -570,7 +574,40 @@ int digito_verificador(int soma) {
     return d >= 10 ? 0 : d;
 }
 
-void comuns(LeitorBytes& l) {
+// The alphanumeric CNPJ: its characters, its shape and its check digits.
+void cnpj_alfanumerico(Formatar& f, const std::u16string& t) {
+    const char* onde = "CNPJAlfanumerico";
+    std::u16string texto = t;
+    std::u16string exibido;
+    SeparadorInserido = 0;
+    const int32_t erro =
+        numero_do_erro([&] { exibido = f.CNPJAlfanumerico(texto); }, {numero_erro::Estouro}, onde);
+    verificar_flag(false, onde);
+    if (t.size() > Limite16) {
+        exigir(erro == numero_erro::Estouro && texto == t, onde, "texto longo sem o erro 6");
+        return;
+    }
+    const std::u16string c = Comuns::ExtrairCNPJAlfanumerico(t);
+    exigir(texto == c, onde, "Texto " + mostrar(texto) + " para " + mostrar(t));
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const bool letra = c[i] >= u'A' && c[i] <= u'Z';
+        exigir(Comuns::e_digito(c[i]) || (letra && i < 12), onde, "caractere em " + mostrar(c));
+    }
+    std::u16string mostrados;
+    for (const char16_t x : exibido) {
+        if (x != u'.' && x != u'/' && x != u'-') mostrados.push_back(x);
+    }
+    exigir(mostrados == c.substr(0, 14), onde, "exibido " + mostrar(exibido));
+
+    bool valido = false;
+    numero_do_erro([&] { valido = Comuns::CNPJAlfanumericoValido(t); }, {}, onde);
+    if (t.size() == 14 && so_tem(t, u"")) {
+        exigir(valido == Comuns::CNPJValido(t), onde, "difere de CNPJValido em " + mostrar(t));
+    }
+    if (valido) exigir(c == t && t.size() == 14, onde, "aceito " + mostrar(t));
+}
+
+void comuns(Formatar& f, LeitorBytes& l) {
     const char* onde = "Comuns";
     const int32_t mascara = l.enviesado<int32_t>(mascaras);
     const int32_t negativo0 = l.enviesado<int32_t>(negativos);
@@ -638,6 +675,7 @@ void comuns(LeitorBytes& l) {
                               digito_verificador(b) == aparado[10] - u'0';
         exigir(cpf == esperado, onde, "CPFValido" + m);
     }
+    cnpj_alfanumerico(f, t);
 }
 
 }  // namespace
@@ -667,7 +705,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
             datas(l);
             break;
         default:
-            comuns(l);
+            comuns(f, l);
             break;
     }
     SeparadorInserido = 0;

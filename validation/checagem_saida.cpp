@@ -19,6 +19,10 @@ bool cnpj_valido(std::u16string_view texto) {
     return Comuns::CNPJValido(Comuns::ExtrairDigitos(texto, 14, negativo));
 }
 
+bool cnpj_alfanumerico_valido(std::u16string_view texto) {
+    return Comuns::CNPJAlfanumericoValido(Comuns::ExtrairCNPJAlfanumerico(texto));
+}
+
 // The texts are the system's own, unaccented words ("esta", "mes") included.
 constexpr std::array<ChecagemSaida, 8> tabela{{
     {3, DataHora::DdMmAaaaValido,
@@ -47,6 +51,12 @@ constexpr std::array<ChecagemSaida, 8> tabela{{
 }};
 
 }  // namespace
+
+const ChecagemSaida& checagem_saida_cnpj_alfanumerico() noexcept {
+    static constexpr ChecagemSaida checagem{14, cnpj_alfanumerico_valido, tabela.back().prompt,
+                                            tabela.back().titulo, true};
+    return checagem;
+}
 
 const ChecagemSaida* checagem_saida(int32_t mascara) noexcept {
     for (const auto& c : tabela) {

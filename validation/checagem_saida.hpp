@@ -22,6 +22,10 @@ struct ChecagemSaida {
 // checked on leaving the field.
 const ChecagemSaida* checagem_saida(int32_t mascara) noexcept;
 
+// The check of mask 14 in a field that takes the alphanumeric CNPJ: the same message and
+// title, judged by Comuns::CNPJAlfanumericoValido.
+const ChecagemSaida& checagem_saida_cnpj_alfanumerico() noexcept;
+
 // Message box code of every exit message: the critical icon with one OK button.
 inline constexpr int32_t CodigoMensagemCritica = 16;
 

@@ -26,6 +26,20 @@ constexpr int digito_verificador(int soma) noexcept {
     return d >= 10 ? 0 : d;
 }
 
+// The CNPJ's weights: positions 2 to 13 for the first check digit, 1 to 13 for the second.
+constexpr std::array<int, 13> PesosCNPJ{6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
+
+// The positions of an alphanumeric CNPJ that may hold letters; the check digits follow.
+constexpr std::size_t PosicoesAlfanumericas = 12;
+
+constexpr bool e_maiuscula(char16_t c) noexcept {
+    return c >= u'A' && c <= u'Z';
+}
+
+constexpr bool e_minuscula(char16_t c) noexcept {
+    return c >= u'a' && c <= u'z';
+}
+
 }  // namespace
 
 std::u16string ExtrairDigitos(std::u16string_view Texto, int32_t Mascara, int32_t& ENegativo) {
@@ -70,16 +84,53 @@ bool CPFValido(std::u16string_view Texto) {
 }
 
 bool CNPJValido(std::u16string_view Texto) {
-    static constexpr std::array<int, 13> pesos{6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
     int primeira = 0;
     int segunda = 0;
     for (std::size_t j = 0; j < 12; ++j) {
-        primeira += pesos[j + 1] * valor_posicao(Texto, j);
-        segunda += pesos[j] * valor_posicao(Texto, j);
+        primeira += PesosCNPJ[j + 1] * valor_posicao(Texto, j);
+        segunda += PesosCNPJ[j] * valor_posicao(Texto, j);
     }
     if (digito_verificador(primeira) != valor_posicao(Texto, 12)) return false;
-    segunda += pesos[12] * valor_posicao(Texto, 12);
+    segunda += PesosCNPJ[12] * valor_posicao(Texto, 12);
     return digito_verificador(segunda) == valor_posicao(Texto, 13);
+}
+
+bool CNPJAlfanumericoValido(std::u16string_view Texto) {
+    if (Texto.size() != 14) return false;
+    for (std::size_t j = 0; j < Texto.size(); ++j) {
+        const char16_t c = Texto[j];
+        if (!e_digito(c) && !(j < PosicoesAlfanumericas && e_maiuscula(c))) return false;
+    }
+    int primeira = 0;
+    int segunda = 0;
+    for (std::size_t j = 0; j < PosicoesAlfanumericas; ++j) {
+        const int valor = Texto[j] - u'0';
+        primeira += PesosCNPJ[j + 1] * valor;
+        segunda += PesosCNPJ[j] * valor;
+    }
+    if (digito_verificador(primeira) != Texto[12] - u'0') return false;
+    segunda += PesosCNPJ[12] * (Texto[12] - u'0');
+    return digito_verificador(segunda) == Texto[13] - u'0';
+}
+
+std::u16string ExtrairCNPJAlfanumerico(std::u16string_view Texto) {
+    std::u16string caracteres(Texto);
+    ExtrairCNPJAlfanumericoNoLugar(caracteres);
+    return caracteres;
+}
+
+void ExtrairCNPJAlfanumericoNoLugar(std::u16string& Texto) {
+    para_int16(Texto.size());
+    // Written down over what was already read: the write position never passes the read one.
+    std::size_t n = 0;
+    for (const char16_t c : std::u16string_view(Texto)) {
+        if (e_digito(c) || (n < PosicoesAlfanumericas && e_maiuscula(c))) {
+            Texto[n++] = c;
+        } else if (n < PosicoesAlfanumericas && e_minuscula(c)) {
+            Texto[n++] = static_cast<char16_t>(c - u'a' + u'A');
+        }
+    }
+    Texto.resize(n);
 }
 
 }  // namespace pjtCampoVivo::Comuns

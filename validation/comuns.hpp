@@ -26,6 +26,21 @@ bool CPFValido(std::u16string_view Texto);
 // the end, and characters that are not digits, count as 0: "12345678000195" is valid.
 bool CNPJValido(std::u16string_view Texto);
 
+// The alphanumeric CNPJ: each of the first twelve positions holds a digit or a capital letter
+// A-Z worth its character code minus 48 (A is 17, Z is 42), and positions 13 and 14 are the
+// check digits computed with CNPJValido's weights. Unlike CNPJValido the text must be exactly
+// those fourteen characters, with no separators: "12ABC34501DE35" and every valid all-digit
+// CNPJ pass; "12.ABC.345/01DE-35" and the lower-case "12abc34501de35" do not.
+bool CNPJAlfanumericoValido(std::u16string_view Texto);
+
+// The characters of an alphanumeric CNPJ in Texto, in order: digits and the ASCII letters
+// (raised to capitals) until twelve are kept, digits only after that; everything else is
+// dropped. "12.abc.345/01DE-35" gives "12ABC34501DE35". Longer texts are not cut, as with
+// ExtrairDigitos; more than 32,767 units fail with the overflow error.
+std::u16string ExtrairCNPJAlfanumerico(std::u16string_view Texto);
+// The same extraction done in place, with no allocation; on overflow Texto is left as it was.
+void ExtrairCNPJAlfanumericoNoLugar(std::u16string& Texto);
+
 // True for the ASCII digits 0-9, the only characters the library counts as digits.
 constexpr bool e_digito(char16_t c) noexcept {
     return c >= u'0' && c <= u'9';

@@ -68,6 +68,11 @@ grupo_formatar() {
     caso cpf-typed 0 '1-23' -- formatar -m CNPF 123
     caso cpf-moved 0 '000.000.001-23' -- formatar -m 13 --movido 123
     caso cnpj-moved 0 '00.000.000/0001-23' -- formatar -m cnpj --movido 123
+    caso cnpj-letters 0 '12.ABC.345/01DE-35' -- formatar -m cnpj --alfanumerico 12abc34501de35
+    caso cnpj-letters-off 0 '12.345.013/5' -- formatar -m cnpj 12abc34501de35
+    caso cnpj-letters-moved 0 $'00.000.000/0001-91\n00.000.000/E08G-12' -- \
+        formatar -m 14 --alfanumerico --movido 191 e08g12
+    caso letters-other-mask 2 '' --erro 'only to mask 14' -- formatar -m 13 --alfanumerico 1
     caso several-values 0 $'31/12\n05/09' -- formatar -m 6 3112 0509
     caso values-after-dashes 0 $'12,34\n-0,00' -- formatar -m 1 1234 -- -abc
     caso accents 0 'ação' -- formatar -m 0 ação
@@ -94,6 +99,9 @@ grupo_saida() {
     caso fraction-only 0 $'0\n0,05' -- saida -m 1 , 5
     caso number 0 '-1234' -- saida -m Numero -- -1.234
     caso cpf-leading-zero 0 '1234567890' -- saida -m 13 012.345.678-90
+    caso cnpj-letters 0 $'00000000000191\n12ABC34501DE35' -- \
+        saida -m 14 --alfanumerico --ponto 00.000.000/0001-91 12.ABC.345/01DE-35
+    caso letters-other-mask 2 '' --erro 'only to mask 14' -- saida -m 1 --alfanumerico 1
     caso date-unchanged 0 '31/12/2003' -- saida -m 3 31/12/2003
     caso month 0 '5' -- saida -m mes 05
     caso text-unchanged 0 'a.b-c' -- saida -m 0 a.b-c
@@ -122,6 +130,9 @@ grupo_validar() {
         validar -m 13 123.456.789-09 123.456.789-08
     caso cnpj 1 $'ok\nO CGC esta preenchido incorretamente.' -- \
         validar -m 14 12.345.678/0001-95 12.345.678/0001-94
+    caso cnpj-letters 1 $'ok\nok\nO CGC esta preenchido incorretamente.\nO CGC esta preenchido incorretamente.' -- \
+        validar -m 14 --alfanumerico 12.ABC.345/01DE-35 11.222.333/0001-81 93ZB0VRYV6KA66 ' '
+    caso letters-other-mask 2 '' --erro 'only to mask 14' -- validar -m 3 --alfanumerico 1
     # Only digits count: a blank CNPJ reads as fourteen zeros, a blank CPF is too short.
     caso blank-cnpj 0 'ok' -- validar -m 14 ' '
     caso blank-cpf 1 'O CPF esta preenchido incorretamente.' -- validar -m 13 ' '
@@ -328,6 +339,8 @@ select-1e400|6|{"selecionar":[1e400,0]}
 click-2p53-plus-1|6|{"clicar":9007199254740993}
 resize-1e400|6|{"redimensionar":[1e400,1]}
 handler-key-1e400|6|{"set":"Mascara","valor":0};{"hospede":{"KeyPress":{"KeyAscii":1e400}}};{"teclar":"1"}
+load-record-1e400|6|{"set":"Estilo","valor":1};{"metodo":"Carregar","registros":[{"n":"a","v":1e400}],"args":{"Item":"n","ItemData":"v"}}
+load-record-minus-1e400|6|{"set":"Estilo","valor":1};{"metodo":"Carregar","registros":[{"n":-1e400}],"args":{"Item":"n"}}
 handler-key-2p15|6|{"set":"Mascara","valor":0};{"hospede":{"KeyPress":{"KeyAscii":32768}}};{"teclar":"1"}
 then-goes-on|null|{"set":"MaxLength","valor":1e400};{"set":"MaxLength","valor":5}
 LINHAS

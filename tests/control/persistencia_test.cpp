@@ -159,6 +159,7 @@ TEST(Persistencia, BolsaVaziaDaOsPadroes) {
     const BolsaMapa gravada = gravar(s);
     std::vector<std::u16string> chaves;
     for (const auto& e : gravada.escritas) chaves.push_back(e.chave);
+    chaves.push_back(u"CNPJAlfanumerico");  // always read, written only when on
     EXPECT_EQ(vazia.lidas, chaves);
     EXPECT_EQ(gravada.escritas, gravar(nova).escritas);
 }

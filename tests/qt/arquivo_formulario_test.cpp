@@ -174,6 +174,44 @@ class TestesArquivo : public QObject {
         QVERIFY(escritas(*novo2) == escritas(*novo));
     }
 
+    // The alphanumeric CNPJ setting is a nineteenth key, saved only when on; a file without
+    // it (every file saved before it existed) loads it off.
+    void cnpjAlfanumericoSoQuandoLigado() {
+        QTemporaryDir pasta;
+        const QString caminho = pasta.filePath(QStringLiteral("form.json"));
+        QWidget form;
+        auto* ligado = new CampoVivoWidget(&form);
+        auto* desligado = new CampoVivoWidget(&form);
+        for (auto* w : {ligado, desligado}) w->setMascara(14);
+        QVERIFY(ligado->setProperty("CNPJAlfanumerico", 1));
+        qt::salvar_formulario(caminho,
+                              {{QStringLiteral("a"), ligado}, {QStringLiteral("b"), desligado}});
+        const QJsonArray controles = QJsonDocument::fromJson(ler(caminho))
+                                         .object()
+                                         .value(QStringLiteral("controles"))
+                                         .toArray();
+        const QJsonArray com =
+            controles[0].toObject().value(QStringLiteral("propriedades")).toArray();
+        const QJsonArray sem =
+            controles[1].toObject().value(QStringLiteral("propriedades")).toArray();
+        QCOMPARE(com.size(), 19);
+        QCOMPARE(sem.size(), 18);
+        QCOMPARE(com.last(), QJsonValue(QJsonObject{
+                                 {QStringLiteral("chave"), QStringLiteral("CNPJAlfanumerico")},
+                                 {QStringLiteral("tipo"), QStringLiteral("int32")},
+                                 {QStringLiteral("valor"), 1}}));
+
+        // Loaded crosswise: each control takes the other's setting, the key or its absence.
+        qt::abrir_formulario(caminho,
+                             {{QStringLiteral("a"), desligado}, {QStringLiteral("b"), ligado}});
+        QCOMPARE(desligado->property("CNPJAlfanumerico").toInt(), 1);
+        QCOMPARE(ligado->property("CNPJAlfanumerico").toInt(), 0);
+        ligado->setText(QStringLiteral("191"));
+        desligado->setText(QStringLiteral("191"));
+        QCOMPARE(ligado->ClipText(), QStringLiteral("191"));
+        QCOMPARE(desligado->ClipText(), QStringLiteral("00000000000191"));
+    }
+
     void arquivoRuimNaoCarregaNada() {
         QTemporaryDir pasta;
         const QString caminho = pasta.filePath(QStringLiteral("form.json"));

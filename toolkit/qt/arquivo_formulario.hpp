@@ -1,5 +1,6 @@
 // A form's saved settings as a JSON file: for each named CampoVivoWidget the eighteen keys its
-// WriteProperties writes, in order and with their types. Saving is atomic (a crash or a full
+// WriteProperties writes, in order and with their types, and a nineteenth, CNPJAlfanumerico,
+// when that setting is on (a file without it loads it as off). Saving is atomic (a crash or a full
 // disk leaves the previous file as it was); loading checks the whole file before it touches
 // any control, so a bad file loads nothing.
 //

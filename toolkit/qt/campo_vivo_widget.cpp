@@ -291,6 +291,12 @@ int CampoVivoWidget::FazerConsistenciaBasica() const {
 void CampoVivoWidget::setFazerConsistenciaBasica(int v) {
     campo().FazerConsistenciaBasica(v);
 }
+int CampoVivoWidget::CNPJAlfanumerico() const {
+    return campo().CNPJAlfanumerico();
+}
+void CampoVivoWidget::setCNPJAlfanumerico(int v) {
+    campo().CNPJAlfanumerico(v);
+}
 int CampoVivoWidget::Alinhamento() const {
     return campo().Alinhamento();
 }

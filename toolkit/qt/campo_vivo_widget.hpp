@@ -42,6 +42,7 @@ class CampoVivoWidget : public QWidget {
                    setQtdMaxRegRetornadosPesqLookUp)
     Q_PROPERTY(
         int FazerConsistenciaBasica READ FazerConsistenciaBasica WRITE setFazerConsistenciaBasica)
+    Q_PROPERTY(int CNPJAlfanumerico READ CNPJAlfanumerico WRITE setCNPJAlfanumerico)
     Q_PROPERTY(int Alinhamento READ Alinhamento WRITE setAlinhamento)
     Q_PROPERTY(bool Enabled READ EnabledCampo WRITE setEnabledCampo)
     Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY Change)
@@ -111,6 +112,8 @@ class CampoVivoWidget : public QWidget {
     void setQtdMaxRegRetornadosPesqLookUp(double v);
     int FazerConsistenciaBasica() const;
     void setFazerConsistenciaBasica(int v);
+    int CNPJAlfanumerico() const;
+    void setCNPJAlfanumerico(int v);
     int Alinhamento() const;
     void setAlinhamento(int v);
     bool EnabledCampo() const;
