@@ -187,4 +187,26 @@ inline std::u16string digitos_ascii(std::u16string_view texto) {
     return d;
 }
 
+// The numbers a member may fail with on the headless stage, each with its own kind; the
+// headless boxes refuse a property value with 380.
+inline bool erro_publicado(const Erro& e) {
+    switch (e.tipo()) {
+        case TipoErro::ArgumentoInvalido:
+            return e.numero() == numero_erro::ArgumentoInvalido;
+        case TipoErro::Estouro:
+            return e.numero() == numero_erro::Estouro;
+        case TipoErro::IndiceInvalido:
+            return e.numero() == numero_erro::IndiceInvalido;
+        case TipoErro::ValorNulo:
+            return e.numero() == numero_erro::ValorNulo;
+        case TipoErro::SomenteEmExecucao:
+            return e.numero() == numero_erro::SomenteEmExecucao;
+        case TipoErro::CampoInexistente:
+            return e.numero() == numero_erro::CampoInexistente;
+        case TipoErro::Toolkit:
+            return e.numero() == 380;
+    }
+    return false;
+}
+
 }  // namespace pjtCampoVivo::fuzz

@@ -18,6 +18,7 @@
 #include "cli/roteiro.hpp"
 #include "cli/utf8.hpp"
 #include "formatting/separador_inserido.hpp"
+#include "fuzz/apoio_fuzz.hpp"
 #include "validation/erro.hpp"
 
 namespace {
@@ -28,28 +29,6 @@ using namespace pjtCampoVivo::cli;
 [[noreturn]] void violacao(std::size_t linha, const std::string& oque) {
     std::fprintf(stderr, "fuzz_roteiro: line %zu: %s\n", linha, oque.c_str());
     std::abort();
-}
-
-// The numbers a member may fail with on the headless stage, each with its own kind; the
-// headless boxes refuse a property value with 380.
-bool erro_publicado(const Erro& e) {
-    switch (e.tipo()) {
-        case TipoErro::ArgumentoInvalido:
-            return e.numero() == numero_erro::ArgumentoInvalido;
-        case TipoErro::Estouro:
-            return e.numero() == numero_erro::Estouro;
-        case TipoErro::IndiceInvalido:
-            return e.numero() == numero_erro::IndiceInvalido;
-        case TipoErro::ValorNulo:
-            return e.numero() == numero_erro::ValorNulo;
-        case TipoErro::SomenteEmExecucao:
-            return e.numero() == numero_erro::SomenteEmExecucao;
-        case TipoErro::CampoInexistente:
-            return e.numero() == numero_erro::CampoInexistente;
-        case TipoErro::Toolkit:
-            return e.numero() == 380;
-    }
-    return false;
 }
 
 // Scripts run here never open database files: a "sqlite" Carregar is refused like any line
@@ -84,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
         } catch (const std::exception& e) {
             violacao(numero, std::string("unexpected exception: ") + e.what());
         }
-        if (const auto& erro = roteiro.resultado().erro; erro && !erro_publicado(*erro)) {
+        if (const auto& erro = roteiro.resultado().erro; erro && !fuzz::erro_publicado(*erro)) {
             violacao(numero,
                      "unpublished error " + std::to_string(erro->numero()) + ": " + erro->what());
         }

@@ -30,6 +30,7 @@
 #include "cli/roteiro.hpp"
 #include "cli/roteiro_sessao.hpp"
 #include "formatting/separador_inserido.hpp"
+#include "fuzz/apoio_fuzz.hpp"
 #include "validation/erro.hpp"
 
 namespace {
@@ -428,28 +429,6 @@ class Gerador {
 
 // ---- Invariants ------------------------------------------------------------------------------
 
-// The numbers a member may fail with on the headless stage, each with its own kind; the
-// headless boxes refuse a property value with 380.
-bool erro_publicado(const Erro& e) {
-    switch (e.tipo()) {
-        case TipoErro::ArgumentoInvalido:
-            return e.numero() == numero_erro::ArgumentoInvalido;
-        case TipoErro::Estouro:
-            return e.numero() == numero_erro::Estouro;
-        case TipoErro::IndiceInvalido:
-            return e.numero() == numero_erro::IndiceInvalido;
-        case TipoErro::ValorNulo:
-            return e.numero() == numero_erro::ValorNulo;
-        case TipoErro::SomenteEmExecucao:
-            return e.numero() == numero_erro::SomenteEmExecucao;
-        case TipoErro::CampoInexistente:
-            return e.numero() == numero_erro::CampoInexistente;
-        case TipoErro::Toolkit:
-            return e.numero() == 380;
-    }
-    return false;
-}
-
 void verificar_caixa(const EstadoCaixa& caixa, const char* nome, const char* onde) {
     const auto tamanho = static_cast<int64_t>(caixa.texto.size());
     const int64_t inicio = caixa.sel_inicio;
@@ -486,7 +465,7 @@ bool recusa_documentada(const CampoVivo& campo, const Erro& e) {
     const bool configuracao = campo.Mascara() >= 0 && campo.Mascara() <= 15 &&
                               campo.QuantidadeCasasDecimais() >= 0 &&
                               campo.QuantidadeCasasDecimais() <= 9;
-    if (!configuracao) return erro_publicado(e);
+    if (!configuracao) return fuzz::erro_publicado(e);
     return e.numero() == numero_erro::Estouro && campo.Text().size() > 32767;
 }
 
@@ -570,7 +549,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, std::size_t tamanho)
         } catch (const std::exception& e) {
             violacao(std::string("unexpected exception: ") + e.what());
         }
-        if (const auto& erro = roteiro.resultado().erro; erro && !erro_publicado(*erro)) {
+        if (const auto& erro = roteiro.resultado().erro; erro && !fuzz::erro_publicado(*erro)) {
             violacao("unpublished error " + std::to_string(erro->numero()) + ": " + erro->what());
         }
         SessaoControle& s = *roteiro.sessao().controle;
