@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "bench/relator_razoes.hpp"
+#include "bench/sorteio.hpp"
 #include "contagem_alocacoes.hpp"
 #include "control/campo_vivo.hpp"
 #include "formatting/enumeracoes.hpp"
@@ -341,21 +342,6 @@ void formatar_como_o_controle(benchmark::State& estado, int32_t mascara,
 // ---- The list of names -----------------------------------------------------------------------
 
 constexpr std::size_t tamanho_lista = 32767;
-
-// SplitMix64: the same names on every platform, unlike the standard distributions.
-class Sorteio {
-  public:
-    explicit Sorteio(std::uint64_t semente) : estado_(semente) {}
-    std::size_t ate(std::size_t n) {
-        std::uint64_t z = (estado_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return static_cast<std::size_t>((z ^ (z >> 31)) % n);
-    }
-
-  private:
-    std::uint64_t estado_;
-};
 
 // No first name begins with "Ú" or "X": the last entry and the refused text rely on it.
 constexpr std::array<std::u16string_view, 64> prenomes{

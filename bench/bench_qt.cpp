@@ -50,6 +50,7 @@
 #include <vector>
 
 #include "bench/relator_razoes.hpp"
+#include "bench/sorteio.hpp"
 #include "contagem_alocacoes.hpp"
 #include "formatting/enumeracoes.hpp"
 #include "toolkit/headless/formulario.hpp"
@@ -233,21 +234,6 @@ constexpr std::u16string_view prenome_ultimos = u"Úrsula";
 // second no entry at all.
 constexpr char16_t tecla_ultimos = u'ú';
 constexpr char16_t tecla_nenhum = u'x';
-
-// SplitMix64: the same names on every platform.
-class Sorteio {
-  public:
-    explicit Sorteio(std::uint64_t semente) : estado_(semente) {}
-    std::size_t ate(std::size_t n) {
-        std::uint64_t z = (estado_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return static_cast<std::size_t>((z ^ (z >> 31)) % n);
-    }
-
-  private:
-    std::uint64_t estado_;
-};
 
 // No first name begins with "Ú" or "X".
 constexpr std::array<std::u16string_view, 32> prenomes{
