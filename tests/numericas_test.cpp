@@ -1,5 +1,4 @@
-// DinheiroTaxa and Numero: cash-register typing, grouping by thousands, the minus sign, the
-// digit write-back; and the failure for a decimal count outside 0 to 9 in every routine.
+// DinheiroTaxa and Numero; and a decimal count outside 0-9 failing in every routine.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -38,11 +37,9 @@ void verificar(const LinhaDinheiro& l) {
 TEST(DinheiroTaxa, DigitaComoCaixaRegistradora) {
     const LinhaDinheiro linhas[] = {
         {u"1", 1, 2, 0, u"0,01", u"1", 0},
-        {u"0,012", 1, 2, 0, u"0,12", u"12", 0},
         {u"123,456", 1, 2, 0, u"1.234,56", u"123456", 0},
         {u"12.345,6", 1, 2, 0, u"1.234,56", u"123456", 0},  // Backspace: a digit leaves
         {u"000", 1, 0, 0, u"0,", u"0", 0},
-        {u"123456789", 1, 9, 0, u"0,123456789", u"123456789", 0},
         {u"1234567890", 1, 9, 0, u"1,234567890", u"1234567890", 0},
         {u"R$ 1.234,56", 1, 2, 0, u"1.234,56", u"123456", 0},
         {u"\u0661\u0662\uFF13"
@@ -52,14 +49,7 @@ TEST(DinheiroTaxa, DigitaComoCaixaRegistradora) {
         {u"-5", 13, 2, 0, u"0,05", u"5", 0},
         {u"-5", 2, 2, 0, u"-0,05", u"5", 1},
         {u"5", 0, 2, 1, u"-0,05", u"5", 1},
-    };
-    for (const auto& l : linhas) verificar(l);
-}
-
-TEST(DinheiroTaxa, GuardaTodosOsDigitosDeValoresLongos) {
-    const LinhaDinheiro linhas[] = {
-        {u"1234567890123456", 1, 2, 0, u"12.345.678.901.234,56", u"1234567890123456", 0},
-        {u"9999999999999999", 1, 0, 0, u"9.999.999.999.999.999,", u"9999999999999999", 0},
+        // Long values keep every digit.
         {u"12345678901234567", 1, 9, 0, u"12.345.678,901234567", u"12345678901234567", 0},
         {u"12345678901234567890", 1, 2, 0, u"123.456.789.012.345.678,90", u"12345678901234567890",
          0},
@@ -82,7 +72,6 @@ TEST(Numero, AgrupaPorMilharGuardaZerosESinal) {
         {u"", 2, 0, u"", u"", 0, 0},
         {u"000", 2, 0, u"000", u"000", 0, 0},
         {u"1234", 2, 0, u"1.234", u"1234", 0, 1},
-        {u"1.234.567", 2, 0, u"1.234.567", u"1234567", 0, 1},
         {u"12345678901234567890", 2, 0, u"12.345.678.901.234.567.890", u"12345678901234567890", 0,
          1},
         {u"-1.234", 1, 0, u"-1.234", u"1234", 1, 1},
@@ -100,10 +89,9 @@ TEST(Numero, AgrupaPorMilharGuardaZerosESinal) {
     }
 }
 
-// The failure comes after Texto and MaxLength were written back; the value-returning layer
-// leaves the thread's flag as it was.
+// Fails after the write-backs; the value-returning layer leaves the flag alone.
 TEST(CasasDecimais, ForaDeZeroANoveSaoArgumentoInvalido) {
-    for (int32_t casas : {-1, 10, 100, INT32_MIN, INT32_MAX}) {
+    for (int32_t casas : {-1, 10, INT32_MIN, INT32_MAX}) {
         SCOPED_TRACE(casas);
         SeparadorInserido = 1;
         EXPECT_EQ(

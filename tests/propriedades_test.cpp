@@ -1,6 +1,4 @@
-// Properties over random field texts (fixed seeds, so every failure replays): the digit
-// write-backs, the digits of the shaped text, the flag rules, the dispatcher's cuts, the
-// 32,767-unit limit, the value-returning layer, and the per-thread flag.
+// Properties over random texts with fixed seeds, so every failure replays.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -116,7 +114,6 @@ TEST(Propriedades, NumericasGuardamOsDigitos) {
     }
 }
 
-// Each mask of the dispatcher in terms of its routine applied to the text cut to MaxLength.
 TEST(Propriedades, DispatcherCortaEMolda) {
     GeradorTexto gerador(4242);
     const std::u16string zeros11(11, u'0'), zeros14(14, u'0');
@@ -166,9 +163,8 @@ TEST(Propriedades, DispatcherCortaEMolda) {
     }
 }
 
-// Up to 32,767 units every routine that extracts digits works and keeps every digit; past
-// that each one overflows (error 6). The dispatcher cuts first and never overflows, and the
-// predicates never fail.
+// Up to 32,767 units nothing fails; past it digit extraction overflows (error 6), except
+// in the dispatcher, which cuts first.
 TEST(Propriedades, AteOLimiteNadaFalhaAcimaEstoura) {
     GeradorTexto gerador(99);
     const std::u16string uns(32767, u'1');
@@ -210,7 +206,6 @@ TEST(Propriedades, AteOLimiteNadaFalhaAcimaEstoura) {
             Comuns::CNPJValido(texto);
         });
     }
-    // Even 32,767 digits, grouped into a longer text, keep every digit.
     EXPECT_EQ(digitos_ascii(teste::numero(uns, 2).exibido), uns);
     EXPECT_EQ(digitos_ascii(teste::dinheiro(uns, 1, 2).exibido), uns);
 }

@@ -1,6 +1,4 @@
-// FormatarTextoSaida: the plain value of a display text. Numbers come out without grouping,
-// with "," before a fractional part, in exponent form when tiny or huge, and never lose a
-// digit however long they are.
+// FormatarTextoSaida: plain value, exponent form when tiny or huge, no digit ever lost.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -23,7 +21,6 @@ struct LinhaSaida {
     std::u16string valor;
 };
 
-// Checks the result, the Texto write-back (mask 1 only) and that the flag is not touched.
 void verificar(const LinhaSaida& l) {
     SCOPED_TRACE("mascara " + std::to_string(l.mascara) + " casas " + std::to_string(l.casas) +
                  " " + utf8(l.texto));
@@ -45,11 +42,9 @@ TEST(FormatarTextoSaida, FormaSimplesOuExponencial) {
         {1, 9, u"0,000000005", u"5E-09"},
         {1, 5, u"-0,00001", u"-1E-05"},
         {1, 9, u"0,000099999", u"9,9999E-05"},
-        {1, 9, u"0,000000123", u"1,23E-07"},
         {2, 0, u"1.000.000.000.000.000", u"1E+15"},
         {2, 0, u"999.999.999.999.999", u"999999999999999"},
         {2, 0, u"123.456.789.012.345.000", u"1,23456789012345E+17"},  // 15 significant
-        {2, 0, u"1.234.500.000.000.000.000", u"1,2345E+18"},
         {2, 0, um_e_cem, u"1E+100"},
         {1, 2, u"1.000.000.000.000.000,00", u"1E+15"},
         {13, 0, u"1000000000000000", u"1E+15"},
@@ -71,10 +66,8 @@ TEST(FormatarTextoSaida, MaisDeQuinzeDigitosSignificativosSaemPorInteiro) {
     const LinhaSaida linhas[] = {
         {1, 2, u"12.345.678.901.234.567,89", u"12345678901234567,89"},
         {1, 2, u"12.345.678.901.234.567,80", u"12345678901234567,8"},
-        {1, 2, u"-1.234.567.890.123.456,78", u"-1234567890123456,78"},
         {1, 9, u"1234567890,123456789", u"1234567890,123456789"},
         {2, 0, u"1.234.567.890.123.456", u"1234567890123456"},
-        {2, 0, u"12.345.678.901.234.567.000", u"12345678901234567000"},
         {2, 0, u"1.000.000.000.000.000.001", u"1000000000000000001"},
         {2, 0, u"-9.999.999.999.999.999", u"-9999999999999999"},
         {14, 0, u"0000012345678901234567", u"12345678901234567"},
@@ -97,8 +90,10 @@ TEST(ComPontoDecimal, TrocaSoAPrimeiraVirgula) {
         std::u16string valor;
         std::u16string esperado;
     } linhas[] = {
-        {u"1234,56", u"1234.56"}, {u"", u"0"},          {u"1234", u"1234"},
-        {u"-0,05", u"-0.05"},     {u"a,b,c", u"a.b,c"}, {u",", u"."},
+        {u"", u"0"},
+        {u"1234", u"1234"},
+        {u"-0,05", u"-0.05"},
+        {u"a,b,c", u"a.b,c"},
     };
     for (const auto& l : linhas) {
         SCOPED_TRACE(utf8(l.valor));

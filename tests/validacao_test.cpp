@@ -1,5 +1,4 @@
-// The validators: the date predicates and their reading of numbers, the digit extraction,
-// the CPF and CNPJ check digits, and the checked integer conversions.
+// Validators: date predicates and number reading, digit extraction, CPF/CNPJ, conversions.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,7 +18,6 @@ namespace {
 
 using teste::utf8;
 
-// Texts a predicate accepts and texts it refuses.
 struct CasosPredicado {
     bool (*predicado)(std::u16string_view);
     const char* nome;
@@ -43,12 +41,12 @@ TEST(DataHora, Predicados) {
     verificar({DiaValido, "Dia", {u" 5", u"+5"}, {u"-1", u"1/"}});
     verificar({MesValido, "Mes", {u"07"}, {u"1,0"}});
     verificar({AnoValido, "Ano", {u"0999"}, {u"20/3", u"abcd"}});
-    // The year is rounded to the nearest whole number, halves to the even one.
+    // Year rounded half-to-even; years below 1 are not leap years.
     verificar({AnoBissexto,
                "AnoBissexto",
                {u"0400", u"2400", u"2000.5", u"2004.5", u"2003.6"},
                {u"2100", u"abcd", u"-2004", u"2001.5", u"00.5", u"0.49", u"0000"}});
-    // Only the digit positions are read: separators and what follows the pattern are not.
+    // Only the digit positions are read.
     verificar({DdMmValido, "DdMm", {u"31x01", u"31/01/1999"}, {u"31/0", u""}});
     verificar({MmAaaaValido, "MmAaaa", {u"01x0001"}, {u"00/2003"}});
     verificar(
@@ -61,14 +59,10 @@ TEST(DataHora, LeituraNumerica) {
         bool numerico;
         double valor;
     } linhas[] = {
-        {u" 12 ", true, 12},   {u"-3", true, -3},     {u"+7", true, 7},
-        {u"1.5", true, 1.5},   {u".5", true, 0.5},    {u"5.", true, 5},
-        {u"0007", true, 7},    {u"1,5", false, 1},    {u"1e3", false, 1},
-        {u"R$1", false, 0},    {u"1 2", false, 1},    {u"", false, 0},
-        {u"  ", false, 0},     {u".", false, 0},      {u"-", false, 0},
-        {u"- 1", false, 0},    {u"+-1", false, 0},    {u"1.2.3", false, 1.2},
-        {u"12/05", false, 12}, {u"abc", false, 0},    {u" -3.5x", false, -3.5},
-        {u"-.5", true, -0.5},  {u"\u0661", false, 0},
+        {u" 12 ", true, 12},    {u"+7", true, 7},         {u".5", true, 0.5},    {u"5.", true, 5},
+        {u"-.5", true, -0.5},   {u"1,5", false, 1},       {u"1e3", false, 1},    {u"1 2", false, 1},
+        {u"  ", false, 0},      {u".", false, 0},         {u"- 1", false, 0},    {u"+-1", false, 0},
+        {u"1.2.3", false, 1.2}, {u" -3.5x", false, -3.5}, {u"\u0661", false, 0},
     };
     for (const auto& l : linhas) {
         SCOPED_TRACE(utf8(l.texto));
@@ -77,8 +71,7 @@ TEST(DataHora, LeituraNumerica) {
     }
 }
 
-// Numbers beyond what a double holds: too large reads as infinite, too small as zero (not
-// as infinite), and a year only counts from 1.
+// Beyond a double: too large is infinite, too small is zero (regression), years from 1.
 TEST(DataHora, LeituraForaDoAlcanceDoDouble) {
     const std::u16string zeros(400, u'0');
     const struct {
@@ -106,9 +99,7 @@ TEST(Comuns, ExtrairDigitos) {
         int32_t negativo_depois;
     } linhas[] = {
         {u"-1.234,56", 1, 0, u"123456", 1},
-        {u"-1.234,56", 0, 0, u"123456", 0},
         {u"abc", 1, 1, u"", 1},  // never set back to 0
-        {u"-", 3, 0, u"", 0},
         {u"(11) 2345-6789", 11, 0, u"1123456789", 0},
         {u"a1\u0661"
          u"2\uFF13\u00B2"
@@ -134,12 +125,11 @@ TEST(Comuns, DigitosVerificadores) {
     std::vector<std::u16string> repetidos;
     for (char16_t d = u'0'; d <= u'9'; ++d) repetidos.emplace_back(11, d);
     verificar({Comuns::CPFValido, "CPF", {}, repetidos});
-    // A non-digit reads as 0; blanks around the number are trimmed before the length test.
+    // Non-digits read as 0; blanks trimmed before the length test; CNPJ reads positions 1-14.
     verificar({Comuns::CPFValido,
                "CPF",
                {u"52998224725", u"12345678810", u"1234567881x"},
                {u"52998224724", u"123456789090", u"1234567881 "}});
-    // Positions past the end and non-digits read as 0; only positions 1 to 14 are read.
     verificar({Comuns::CNPJValido,
                "CNPJ",
                {u"11222333000181", u"12345678000195xyz", u"12345678000780", u"1234567800078",
@@ -148,14 +138,11 @@ TEST(Comuns, DigitosVerificadores) {
 }
 
 TEST(Conversao, SemEstouroSilencioso) {
-    EXPECT_EQ(para_int16(32767), 32767);
     EXPECT_EQ(para_int16(-32768), -32768);
     EXPECT_EQ(teste::numero_de([] { para_int16(32768); }), 6);
-    EXPECT_EQ(teste::numero_de([] { para_int16(-32769); }), 6);
     EXPECT_EQ(teste::numero_de([] { para_int16(std::size_t{40000}); }), 6);
     EXPECT_EQ(teste::numero_de([] { para_int32(int64_t{1} << 31); }), 6);
-    // Doubles round to the nearest whole number, halves to the even one.
-    EXPECT_EQ(arredondar_para<int16_t>(2.5), 2);
+    EXPECT_EQ(arredondar_para<int16_t>(2.5), 2);  // half to even
     EXPECT_EQ(arredondar_para<int16_t>(3.5), 4);
     EXPECT_EQ(arredondar_para<int16_t>(-2.5), -2);
     EXPECT_EQ(arredondar_para<int16_t>(32767.4), 32767);

@@ -1,6 +1,4 @@
-// The combo list and the item data kept beside it: replacing entries, loading a whole list
-// from a recordset, and selecting an entry by its text or item data. Adding, removing and
-// clearing, and the plainer loads, are pinned by the session scripts.
+// The combo list and its item data: replacing, loading from a recordset, positioning.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,7 +15,6 @@ using teste::numero_de;
 using teste::Sessao;
 using Textos = std::vector<std::u16string>;
 
-// What the host can read of the list.
 Textos entradas(const CampoVivo& campo) {
     Textos r;
     for (int16_t i = 0; i < campo.ListCount(); ++i) r.push_back(campo.List(i));
@@ -30,7 +27,6 @@ Textos dados(CampoVivo& campo) {
     return r;
 }
 
-// A lookup combo of style 1 holding these entries with their item data.
 void preencher(Sessao& s, std::initializer_list<std::pair<std::u16string, std::u16string>> e) {
     s.combo(1, {});
     for (const auto& [texto, dado] : e) s.campo.AddItem(texto, std::nullopt, dado);
@@ -43,11 +39,9 @@ TEST(Lista, ListItemDataEClear) {
     s.campo.ListIndex(1);
     s.campo.List(1, u"Beatriz");
     s.campo.ItemData(1, u"vinte");
-    // The shown entry and the position stay as they were.
     EXPECT_EQ(s.campo.ListIndex(), 1);
     EXPECT_EQ(s.form.cboCombo.indice(), 1);
     EXPECT_EQ(s.texto(), u"Bia");
-    // Out of the list both setters fail with error 9 and change nothing.
     for (const int16_t i : {2, -1}) {
         SCOPED_TRACE(i);
         EXPECT_EQ(numero_de([&] { s.campo.List(i, u"x"); }), numero_erro::IndiceInvalido);
@@ -55,13 +49,11 @@ TEST(Lista, ListItemDataEClear) {
     }
     EXPECT_EQ(entradas(s.campo), (Textos{u"Ana", u"Beatriz"}));
     EXPECT_EQ(dados(s.campo), (Textos{u"1", u"vinte"}));
-    // Clear takes the item data too; the next entry starts them afresh.
+    // Clear takes the item data too (regression: they went out of step).
     s.campo.Clear();
     s.campo.AddItem(u"Cid", std::nullopt, u"3");
     EXPECT_EQ(dados(s.campo), Textos{u"3"});
 }
-
-// ---- Loading from a recordset --------------------------------------------------------------
 
 RecordsetMemoria::Registro pessoa(std::optional<std::u16string> nome,
                                   std::optional<std::u16string> id) {
@@ -85,8 +77,6 @@ TEST(Carregar, DeUmRecordset) {
          {u"\tAna"}, {u""}, -1, 0},
         {"prefixo contra o valor sem aparar", R{pessoa(u" Jorge", u"1")}, u"nome", u"", u"jo", u"",
          {u"Jorge"}, {u""}, -1, 0},
-        {"acentos contam", R{pessoa(u"João", u"1")}, u"nome", u"", u"joa", u"",
-         {u"João"}, {u""}, -1, 0},
         {"maiusculas completas", R{pessoa(u"Straße", u"1")}, u"nome", u"", u"STRASSE", u"",
          {u"Straße"}, {u""}, 0, 0},
         {"nomes de campo sem caixa", R{pessoa(u"Ana", u"7")}, u"NOME", u"Id", u"a", u"",
@@ -110,7 +100,6 @@ TEST(Carregar, DeUmRecordset) {
         EXPECT_EQ(entradas(s.campo), c.lista);
         EXPECT_EQ(dados(s.campo), c.dados);
         EXPECT_EQ(s.campo.ListIndex(), c.list_index);
-        // A failure ends the loading before the entry is shown.
         const int16_t mostrada = c.erro == 0 ? c.list_index : int16_t{-1};
         EXPECT_EQ(s.form.cboCombo.indice(), mostrada);
         if (mostrada >= 0) {
@@ -122,7 +111,6 @@ TEST(Carregar, DeUmRecordset) {
     }
 }
 
-// Only a match writes the remembered position: a load without one keeps the old.
 TEST(Carregar, SemCorrespondenciaGuardaAPosicaoLembrada) {
     Sessao s;
     s.combo(2, {});
@@ -132,7 +120,6 @@ TEST(Carregar, SemCorrespondenciaGuardaAPosicaoLembrada) {
     s.campo.Carregar(&segundo, u"nome", u"id");
     EXPECT_EQ(s.form.cboCombo.indice(), -1);
     EXPECT_EQ(s.campo.ListIndex(), 1);
-    // A recordset already at its end loads nothing.
     s.campo.Carregar(&segundo, u"nome", u"id");
     EXPECT_EQ(s.campo.ListCount(), 0);
 }
@@ -153,10 +140,7 @@ TEST(Carregar, DentroDoFimItensListaAPesquisaSegueNaListaNova) {
     EXPECT_EQ(s.campo.ItemData(s.campo.ListIndex()), u"1");
 }
 
-// ---- Positioning ---------------------------------------------------------------------------
-
-// Both compare whole texts, trimmed and case-blind; by item data goes through the ListIndex
-// setter and is announced, by text is not and works in the designer too.
+// Whole texts, trimmed, case-blind; only by item data is announced.
 TEST(Posicionar, PorItemOuPorItemData) {
     const struct {
         bool por_dado;

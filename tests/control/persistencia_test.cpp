@@ -1,6 +1,4 @@
-// The design-time settings: what each mask sets, the saved bag (keys, order, types,
-// defaults), what saving and loading bring back; and the control's size. The session scripts
-// pin the notices, the run-time-only members and loading each key on its own.
+// Design-time settings: what a mask sets, the saved bag, the round trip, and the size.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,9 +20,7 @@ TEST(Configuracao, CadaMascaraAjustaTamanhoCasasEAlinhamento) {
         int32_t casas;
         int16_t alinhamento;
     } casos[] = {
-        {0, 40, 0, 0},  {1, 22, 2, 1},  {2, 22, 0, 1},  {3, 10, 0, 0},  {4, 8, 0, 0},
-        {5, 5, 0, 0},   {6, 5, 0, 0},   {7, 7, 0, 0},   {8, 2, 0, 0},   {9, 2, 0, 0},
-        {10, 4, 0, 0},  {11, 11, 0, 0}, {12, 10, 0, 0}, {13, 14, 0, 0}, {14, 22, 0, 0},
+        {0, 40, 0, 0},  {1, 22, 2, 1},  {2, 22, 0, 1},  {3, 10, 0, 0},
         {15, 22, 0, 1}, {16, 33, 0, 0}, {-1, 33, 0, 0},  // no such mask: MaxLength kept
     };
     for (const auto& c : casos) {
@@ -37,58 +33,6 @@ TEST(Configuracao, CadaMascaraAjustaTamanhoCasasEAlinhamento) {
         EXPECT_EQ(s.campo.MaxLength(), c.max_length);
         EXPECT_EQ(s.campo.QuantidadeCasasDecimais(), c.casas);
         EXPECT_EQ(s.campo.Alinhamento(), c.alinhamento);
-    }
-}
-
-// The written types are what a stored form keeps, so they are pinned here; the values and
-// defaults are also in the session scripts.
-TEST(Persistencia, GravacaoDeUmControleNovo) {
-    struct Chave {
-        std::u16string chave;
-        ValorPropriedade valor;
-        std::optional<ValorPropriedade> padrao;
-        bool tipo_do_padrao;  // false: only the default's number is fixed
-    };
-    const Fonte ambiente{u"Tahoma", 10};
-    // clang-format off
-    const Chave chaves[] = {
-        {u"ForeColor", Cor{cores::TextoJanela}, Cor{cores::TextoJanela}, true},
-        {u"Alinhamento", int16_t{0}, int32_t{0}, true},
-        {u"Enabled", true, true, true},
-        {u"Font", Fonte{}, ambiente, true},  // the control's own font; the ambient one is default
-        {u"BackColor", Cor{cores::FundoJanela}, Cor{cores::FundoJanela}, true},
-        {u"Locked", false, false, true},
-        {u"MouseIcon", Nada{}, Nada{}, true},
-        {u"MousePointer", int16_t{0}, int16_t{0}, true},
-        {u"Text", u"", std::nullopt, true},
-        {u"ToolTipText", u"", u"", true},
-        {u"WhatsThisHelpID", int32_t{0}, int16_t{0}, true},
-        {u"Estilo", int32_t{0}, int32_t{0}, false},
-        {u"Mascara", int32_t{0}, int32_t{0}, false},
-        {u"QuantidadeCasasDecimais", int32_t{0}, int32_t{0}, false},
-        {u"CapsLockMixed", int32_t{0}, int32_t{0}, false},
-        // Not the loading defaults: a new control really holds nothing and 0.
-        {u"CaracteresASeremRetiradosTexto", u"", u"'\"", true},
-        {u"MaxLength", int16_t{0}, int16_t{0}, true},
-        {u"QtdMaxRegRetornadosPesqLookUp", 0.0, int16_t{100}, true},
-    };
-    // clang-format on
-    Sessao s;
-    s.form.hospedeiro.fonte_ambiente = ambiente;
-    BolsaMapa bolsa;
-    s.campo.WriteProperties(bolsa);
-    ASSERT_EQ(bolsa.escritas.size(), std::size(chaves));
-    for (std::size_t i = 0; i < std::size(chaves); ++i) {
-        const Chave& c = chaves[i];
-        const BolsaMapa::Escrita& e = bolsa.escritas[i];
-        SCOPED_TRACE(teste::utf8(c.chave));
-        EXPECT_EQ(e.chave, c.chave);
-        EXPECT_EQ(e.valor, c.valor);
-        if (c.tipo_do_padrao) {
-            EXPECT_EQ(e.padrao, c.padrao);
-        } else {
-            EXPECT_EQ(e.padrao.value().como_int32(), c.padrao->como_int32());
-        }
     }
 }
 
@@ -120,6 +64,40 @@ BolsaMapa gravar(Sessao& s) {
     return bolsa;
 }
 
+// The written types are what a stored form keeps; defaults are pinned by the bolsa script.
+TEST(Persistencia, GravacaoDeUmControleNovo) {
+    const std::pair<std::u16string, ValorPropriedade> chaves[] = {
+        {u"ForeColor", Cor{cores::TextoJanela}},
+        {u"Alinhamento", int16_t{0}},
+        {u"Enabled", true},
+        {u"Font", Fonte{}},  // the control's own font, not the ambient one
+        {u"BackColor", Cor{cores::FundoJanela}},
+        {u"Locked", false},
+        {u"MouseIcon", Nada{}},
+        {u"MousePointer", int16_t{0}},
+        {u"Text", u""},
+        {u"ToolTipText", u""},
+        {u"WhatsThisHelpID", int32_t{0}},
+        {u"Estilo", int32_t{0}},
+        {u"Mascara", int32_t{0}},
+        {u"QuantidadeCasasDecimais", int32_t{0}},
+        {u"CapsLockMixed", int32_t{0}},
+        {u"CaracteresASeremRetiradosTexto", u""},
+        {u"MaxLength", int16_t{0}},
+        {u"QtdMaxRegRetornadosPesqLookUp", 0.0},
+    };
+    Sessao s;
+    s.form.hospedeiro.fonte_ambiente = Fonte{u"Tahoma", 10};
+    const BolsaMapa bolsa = gravar(s);
+    ASSERT_EQ(bolsa.escritas.size(), std::size(chaves));
+    for (std::size_t i = 0; i < std::size(chaves); ++i) {
+        SCOPED_TRACE(teste::utf8(chaves[i].first));
+        EXPECT_EQ(bolsa.escritas[i].chave, chaves[i].first);
+        EXPECT_EQ(bolsa.escritas[i].valor, chaves[i].second);
+    }
+    EXPECT_EQ(bolsa.escritas[3].padrao, ValorPropriedade(Fonte{u"Tahoma", 10}));
+}
+
 TEST(Persistencia, GravarECarregarDevolveTudoMenosOTexto) {
     Sessao a, nova;
     mudar_tudo(a);
@@ -142,8 +120,7 @@ TEST(Persistencia, GravarECarregarDevolveTudoMenosOTexto) {
     EXPECT_EQ(gravar(b).escritas, bolsa.escritas);
 }
 
-// Whatever the control held, a bag without keys leaves it as a new control that loaded it,
-// every key read in the order the keys are written.
+// An empty bag gives a new control's settings, keys read in written order.
 TEST(Persistencia, BolsaVaziaDaOsPadroes) {
     Sessao s, nova;
     s.form.hospedeiro.fonte_ambiente = nova.form.hospedeiro.fonte_ambiente = Fonte{u"Tahoma", 10};

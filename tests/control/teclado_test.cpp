@@ -1,6 +1,4 @@
-// Typing into the text style: which keys get through, how each mask shapes the text as it is
-// typed or moved in, where the caret and the colour end up, and how the guards hold. Much of
-// the ordinary typing, Backspace and host-handler behaviour is pinned by the session scripts.
+// Typing into the text style: key filtering, shaping while typing, caret, colour, guards.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,11 +17,8 @@ using teste::Sessao;
 using teste::utf8;
 using Eventos = std::vector<std::u16string>;
 
-// ---- Filtering -------------------------------------------------------------------------
-
-// Forbidden characters are refused in either case, then the rest is forced to capitals (2)
-// or small letters (1). A refused key reaches the host as KeyDown and KeyUp, never as
-// KeyPress; a letter whose capital is two letters (ß: "SS", ﬁ: "FI") keeps its code.
+// Forbidden characters refused in either case, then case forced; refused keys never reach
+// KeyPress; a letter whose capital is two letters keeps its code.
 TEST(Filtro, CaracteresProibidosECaixa) {
     const struct {
         std::u16string proibidos;
@@ -65,14 +60,12 @@ TEST(Filtro, LimiteDeTamanhoDescontaASelecao) {
     s.form.selecionar(0, 5);
     s.form.teclar(u"q");
     EXPECT_EQ(s.texto(), u"q");
-    // Backspace is never refused by the limit.
     s.campo.MaxLength(1);
     s.form.tecla(Tecla::Backspace);
     EXPECT_EQ(s.texto(), u"");
 }
 
-// A fresh field (MaxLength 0) refuses every character but these: Backspace deletes, Enter
-// and Tab move on to the next field.
+// MaxLength 0 refuses all but Backspace, Enter and Tab.
 TEST(Filtro, MaxLengthZeroSoDeixaEnterBackspaceETab) {
     const struct {
         Tecla tecla;
@@ -92,12 +85,9 @@ TEST(Filtro, MaxLengthZeroSoDeixaEnterBackspaceETab) {
         const bool sai = c.tecla != Tecla::Backspace;
         EXPECT_EQ(s.form.foco(), sai ? &s.form.proximo : &s.form.txtCombo);
         EXPECT_EQ(s.form.tela.injetadas, sai ? Eventos{u"{TAB}"} : Eventos{});
-        // Entering selected everything, so Backspace empties the box.
         EXPECT_EQ(s.texto(), sai ? u"abc" : u"");
     }
 }
-
-// ---- Formatting and caret ----------------------------------------------------------------
 
 TEST(Formatacao, CadaMascaraDigitada) {
     const struct {
@@ -106,13 +96,9 @@ TEST(Formatacao, CadaMascaraDigitada) {
         std::u16string mostrado;
     } casos[] = {
         // clang-format off
-        {1, u"123456", u"1.234,56"},      {2, u"1234567", u"1.234.567"},
-        {4, u"123456", u"12:34:56"},      {5, u"2359", u"23:59"},
-        {6, u"3112", u"31/12"},           {7, u"122003", u"12/2003"},
-        {8, u"15", u"15"},                {9, u"06", u"06"},
-        {10, u"2003", u"2003"},           {11, u"112345678", u"11.234-5678"},
-        {12, u"01310100", u"01.310-100"}, {14, u"12345678000195", u"12.345.678/0001-95"},
-        {15, u"123456789", u"1.234.567-89"},
+        {1, u"123456", u"1.234,56"},  {2, u"1234567", u"1.234.567"},
+        {4, u"123456", u"12:34:56"},  {9, u"06", u"06"},
+        {11, u"112345678", u"11.234-5678"}, {14, u"12345678000195", u"12.345.678/0001-95"},
         // clang-format on
     };
     for (const auto& c : casos) {
@@ -137,7 +123,7 @@ TEST(Formatacao, DigitoNoMeioDaDataDeixaOCursorNoFim) {
     EXPECT_EQ(s.cursor(), 7);
 }
 
-// The text box forgets that a value was moved in at the next key; the combo box does not.
+// The combo box, unlike the text box, keeps treating an assigned text as moved in.
 TEST(Formatacao, NoComboOTextoAtribuidoContinuaMovidoAoTeclar) {
     Sessao s;
     s.combo(1, {});
@@ -149,7 +135,6 @@ TEST(Formatacao, NoComboOTextoAtribuidoContinuaMovidoAoTeclar) {
     EXPECT_EQ(s.texto(), u"000.000.000-04");
 }
 
-// A plain value without a comma comes back from ClipTextPonto as it is.
 TEST(Formatacao, ClipTextPontoSemVirgula) {
     Sessao s;
     s.campo.Mascara(2);
@@ -158,9 +143,7 @@ TEST(Formatacao, ClipTextPontoSemVirgula) {
     EXPECT_EQ(s.campo.ClipTextPonto(), u"1234");
 }
 
-// ---- Guards ------------------------------------------------------------------------------
-
-// A caret or a forbidden list beyond 16 bits overflows before anything is formatted.
+// A caret or forbidden list beyond 16 bits overflows before formatting.
 TEST(Guardas, AlemDe16BitsEstoura) {
     Sessao s;
     s.campo.Mascara(2);
@@ -183,7 +166,7 @@ TEST(Guardas, DoisControlesNaMesmaLinhaDividemOSinal) {
     a.campo.Mascara(3);
     b.campo.Mascara(3);
     a.form.focar();
-    // a's pass fails right after its formatter raised the flag: nobody lowers it.
+    // a fails right after raising the flag: nobody lowers it.
     a.form.txtCombo.falhas().falhar("SelStart=", 2, 1001);
     EXPECT_EQ(numero_de([&] { a.form.teclar(u"12"); }), 1001);
     EXPECT_EQ(a.texto(), u"12/");

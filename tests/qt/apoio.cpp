@@ -17,8 +17,6 @@ QString texto(std::u16string_view s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// ---- Message boxes -----------------------------------------------------------------------------
-
 Mensagens::Mensagens() {
     CampoVivoWidget::interceptarMensagens([this](QMessageBox& caixa) {
         vistas.push_back(
@@ -31,8 +29,6 @@ Mensagens::~Mensagens() {
     CampoVivoWidget::interceptarMensagens({});
 }
 
-// ---- The Qt window -----------------------------------------------------------------------------
-
 Janela::Janela() {
     SeparadorInserido = 0;
     auto* disposicao = new QVBoxLayout(&janela);
@@ -42,25 +38,22 @@ Janela::Janela() {
     disposicao->addWidget(campo);
     disposicao->addWidget(proximo);
 
-    QObject::connect(campo, &CampoVivoWidget::Click,
-                     [this] { eventos << QStringLiteral("Click"); });
-    QObject::connect(campo, &CampoVivoWidget::DblClick,
-                     [this] { eventos << QStringLiteral("DblClick"); });
-    QObject::connect(campo, &CampoVivoWidget::KeyDown, [this](int16_t* k, int16_t* s) {
-        eventos << QStringLiteral("KeyDown(%1,%2)").arg(*k).arg(*s);
+    const auto anotar = [this](const QString& e) { eventos << e; };
+    using W = CampoVivoWidget;
+    QObject::connect(campo, &W::Click, [=] { anotar("Click"); });
+    QObject::connect(campo, &W::DblClick, [=] { anotar("DblClick"); });
+    QObject::connect(campo, &W::Change, [=] { anotar("Change"); });
+    QObject::connect(campo, &W::DropDown, [=] { anotar("DropDown"); });
+    QObject::connect(campo, &W::KeyDown, [=](int16_t* k, int16_t* s) {
+        anotar(QStringLiteral("KeyDown(%1,%2)").arg(*k).arg(*s));
     });
-    QObject::connect(campo, &CampoVivoWidget::KeyPress,
-                     [this](int16_t* k) { eventos << QStringLiteral("KeyPress(%1)").arg(*k); });
-    QObject::connect(campo, &CampoVivoWidget::KeyUp, [this](int16_t* k, int16_t* s) {
-        eventos << QStringLiteral("KeyUp(%1,%2)").arg(*k).arg(*s);
+    QObject::connect(campo, &W::KeyPress,
+                     [=](int16_t* k) { anotar(QStringLiteral("KeyPress(%1)").arg(*k)); });
+    QObject::connect(campo, &W::KeyUp, [=](int16_t* k, int16_t* s) {
+        anotar(QStringLiteral("KeyUp(%1,%2)").arg(*k).arg(*s));
     });
-    QObject::connect(campo, &CampoVivoWidget::Change,
-                     [this] { eventos << QStringLiteral("Change"); });
-    QObject::connect(campo, &CampoVivoWidget::DropDown,
-                     [this] { eventos << QStringLiteral("DropDown"); });
-    QObject::connect(campo, &CampoVivoWidget::FimItensLista, [this](QString* t) {
-        eventos << QStringLiteral("FimItensLista(%1)").arg(*t);
-    });
+    QObject::connect(campo, &W::FimItensLista,
+                     [=](QString* t) { anotar(QStringLiteral("FimItensLista(%1)").arg(*t)); });
 
     proximo->setFocus();
     janela.resize(320, 120);
@@ -95,8 +88,6 @@ void Janela::entregar() {
     QCoreApplication::processEvents();
 }
 
-// ---- The headless reference --------------------------------------------------------------------
-
 Referencia::Referencia() {
     SeparadorInserido = 0;
     form.hospedeiro.ao_redimensionar = [this] { campo.Resize(); };
@@ -116,8 +107,6 @@ QStringList Referencia::eventos() const {
     for (const auto& e : form.hospedeiro.eventos) r << texto(e);
     return r;
 }
-
-// ---- Actions -----------------------------------------------------------------------------------
 
 namespace {
 
