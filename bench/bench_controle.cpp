@@ -34,17 +34,17 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/control/campo_vivo.hpp>
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/toolkit/headless/formulario.hpp>
+#include <pjtcampovivo/toolkit/letras.hpp>
+#include <pjtcampovivo/toolkit/sqlite/recordset_sqlite.hpp>
 #include "bench/relator_razoes.hpp"
 #include "bench/sorteio.hpp"
 #include "contagem_alocacoes.hpp"
-#include "control/campo_vivo.hpp"
-#include "formatting/enumeracoes.hpp"
-#include "formatting/formatar.hpp"
-#include "formatting/mascaras.hpp"
-#include "formatting/separador_inserido.hpp"
-#include "toolkit/headless/formulario.hpp"
-#include "toolkit/letras.hpp"
-#include "toolkit/sqlite/recordset_sqlite.hpp"
 
 namespace pjtCampoVivo::bench {
 

@@ -23,13 +23,13 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
+#include <pjtcampovivo/validation/comuns.hpp>
 #include "bench/relator_razoes.hpp"
 #include "contagem_alocacoes.hpp"
-#include "formatting/enumeracoes.hpp"
-#include "formatting/formatacao.hpp"
-#include "formatting/formatar.hpp"
-#include "formatting/mascaras.hpp"
-#include "validation/comuns.hpp"
 
 namespace pjtCampoVivo::bench {
 

@@ -49,13 +49,13 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/toolkit/headless/formulario.hpp>
+#include <pjtcampovivo/toolkit/headless/recordset_memoria.hpp>
+#include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
 #include "bench/relator_razoes.hpp"
 #include "bench/sorteio.hpp"
 #include "contagem_alocacoes.hpp"
-#include "formatting/enumeracoes.hpp"
-#include "toolkit/headless/formulario.hpp"
-#include "toolkit/headless/recordset_memoria.hpp"
-#include "toolkit/qt/campo_vivo_widget.hpp"
 
 namespace pjtCampoVivo::bench {
 

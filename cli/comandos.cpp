@@ -5,15 +5,15 @@
 #include <cstdio>
 #include <string_view>
 
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_saida.hpp"
 #include "cli/linhas.hpp"
 #include "cli/utf8.hpp"
-#include "formatting/enumeracoes.hpp"
-#include "formatting/formatacao.hpp"
-#include "formatting/mascaras.hpp"
-#include "validation/checagem_saida.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo::cli {
 

@@ -7,13 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/versao.hpp>
+
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
 #include "cli/comandos.hpp"
 #include "cli/erro_cli.hpp"
 #include "cli/mascara_opcao.hpp"
 #include "cli/roteiro.hpp"
 #include "cli/utf8.hpp"
-#include "formatting/enumeracoes.hpp"
-#include "formatting/mascaras.hpp"
 
 namespace pjtCampoVivo::cli {
 
@@ -196,7 +198,7 @@ void relatar(const char* mensagem) {
 
 int principal(int argc, char** argv) {
     CLI::App app{"Formats and checks values the way pjtCampoVivo fields do.", "campovivo"};
-    app.set_version_flag("--version", "campovivo " CAMPOVIVO_VERSAO);
+    app.set_version_flag("--version", "campovivo " PJTCAMPOVIVO_VERSION_STRING);
     app.require_subcommand(1, 1);
     Pedido pedido;
     const Subcomandos subcomandos = declarar(app, pedido);

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <string>
 
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include "cli/erro_cli.hpp"
-#include "formatting/enumeracoes.hpp"
 
 namespace pjtCampoVivo::cli {
 

@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/control/campo_vivo.hpp>
+#include <pjtcampovivo/toolkit/cores.hpp>
+#include <pjtcampovivo/toolkit/headless/formulario.hpp>
 #include "cli/roteiro_operacoes.hpp"
-#include "control/campo_vivo.hpp"
-#include "toolkit/cores.hpp"
-#include "toolkit/headless/formulario.hpp"
 
 namespace pjtCampoVivo::cli {
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <utility>
 
+#include <pjtcampovivo/validation/erro.hpp>
+#include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
 #include "cli/palco.hpp"
-#include "toolkit/qt/campo_vivo_widget.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo::cli {
 

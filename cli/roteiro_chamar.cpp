@@ -5,15 +5,15 @@
 #include <variant>
 #include <vector>
 
+#include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/comuns.hpp>
+#include <pjtcampovivo/validation/conversao.hpp>
+#include <pjtcampovivo/validation/data_hora.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_saida.hpp"
 #include "cli/roteiro_operacoes.hpp"
 #include "cli/utf8.hpp"
-#include "formatting/formatar.hpp"
-#include "formatting/separador_inserido.hpp"
-#include "validation/comuns.hpp"
-#include "validation/conversao.hpp"
-#include "validation/data_hora.hpp"
 
 namespace pjtCampoVivo::cli {
 

@@ -10,16 +10,16 @@
 #include <variant>
 #include <vector>
 
+#include <pjtcampovivo/toolkit/bolsa_propriedades.hpp>
+#include <pjtcampovivo/toolkit/headless/recordset_memoria.hpp>
+#include <pjtcampovivo/toolkit/sqlite/recordset_sqlite.hpp>
+#include <pjtcampovivo/validation/conversao.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_saida.hpp"
 #include "cli/roteiro_argumentos.hpp"
 #include "cli/roteiro_operacoes.hpp"
 #include "cli/roteiro_sessao.hpp"
 #include "cli/utf8.hpp"
-#include "toolkit/bolsa_propriedades.hpp"
-#include "toolkit/headless/recordset_memoria.hpp"
-#include "toolkit/sqlite/recordset_sqlite.hpp"
-#include "validation/conversao.hpp"
 
 namespace pjtCampoVivo::cli {
 

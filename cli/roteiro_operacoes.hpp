@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/toolkit/recordset.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "cli/json_leitura.hpp"
-#include "toolkit/recordset.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo::cli {
 

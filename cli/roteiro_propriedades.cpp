@@ -8,12 +8,12 @@
 #include <string>
 #include <variant>
 
+#include <pjtcampovivo/validation/conversao.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_saida.hpp"
 #include "cli/roteiro_argumentos.hpp"
 #include "cli/roteiro_operacoes.hpp"
 #include "cli/roteiro_sessao.hpp"
-#include "validation/conversao.hpp"
 
 namespace pjtCampoVivo::cli {
 

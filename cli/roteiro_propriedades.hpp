@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include <pjtcampovivo/control/campo_vivo.hpp>
 #include "cli/json_leitura.hpp"
-#include "control/campo_vivo.hpp"
 
 namespace pjtCampoVivo::cli {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
 #include "cli/roteiro_argumentos.hpp"
-#include "formatting/separador_inserido.hpp"
 
 namespace pjtCampoVivo::cli {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
+#include <pjtcampovivo/control/campo_vivo.hpp>
 #include "cli/json_saida.hpp"
 #include "cli/palco.hpp"
 #include "cli/roteiro_operacoes.hpp"
-#include "control/campo_vivo.hpp"
 
 namespace pjtCampoVivo::cli {
 

@@ -5,13 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include <pjtcampovivo/validation/conversao.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_saida.hpp"
 #include "cli/roteiro_argumentos.hpp"
 #include "cli/roteiro_operacoes.hpp"
 #include "cli/roteiro_propriedades.hpp"
 #include "cli/roteiro_sessao.hpp"
-#include "validation/conversao.hpp"
 
 namespace pjtCampoVivo::cli {
 

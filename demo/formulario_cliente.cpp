@@ -13,10 +13,10 @@
 #include <exception>
 #include <optional>
 
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include "demo/painel.hpp"
 #include "demo/tabela_propriedades.hpp"
 #include "demo/texto.hpp"
-#include "formatting/enumeracoes.hpp"
 
 namespace pjtCampoVivo::demo {
 

@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <vector>
 
+#include <pjtcampovivo/widgets/arquivo_formulario.hpp>
+#include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
 #include "demo/municipios.hpp"
-#include "toolkit/qt/arquivo_formulario.hpp"
-#include "toolkit/qt/campo_vivo_widget.hpp"
 
 class QCheckBox;
 

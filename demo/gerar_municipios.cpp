@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/letras.hpp"
+#include <pjtcampovivo/toolkit/letras.hpp>
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <unordered_set>
 
-#include "toolkit/letras.hpp"
-#include "toolkit/sqlite/recordset_sqlite.hpp"
-#include "validation/erro.hpp"
+#include <pjtcampovivo/toolkit/letras.hpp>
+#include <pjtcampovivo/toolkit/sqlite/recordset_sqlite.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 
 namespace pjtCampoVivo::demo {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "control/campo_vivo.hpp"
+#include <pjtcampovivo/control/campo_vivo.hpp>
 
 namespace pjtCampoVivo::demo {
 

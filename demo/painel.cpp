@@ -5,8 +5,8 @@
 #include <exception>
 #include <functional>
 
+#include <pjtcampovivo/validation/erro.hpp>
 #include "demo/texto.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo::demo {
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-#include "toolkit/qt/campo_vivo_widget.hpp"
+#include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
 
 class QLabel;
 

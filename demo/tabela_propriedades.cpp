@@ -14,9 +14,9 @@
 #include <exception>
 #include <limits>
 
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "demo/texto.hpp"
-#include "formatting/enumeracoes.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo::demo {
 

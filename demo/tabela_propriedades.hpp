@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "toolkit/qt/campo_vivo_widget.hpp"
+#include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
 
 class QComboBox;
 class QTableWidget;

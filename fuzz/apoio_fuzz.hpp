@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "validation/erro.hpp"
+#include <pjtcampovivo/validation/erro.hpp>
 
 namespace pjtCampoVivo::fuzz {
 

@@ -29,13 +29,13 @@
 #include <string>
 #include <vector>
 
-#include "control/campo_vivo.hpp"
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/control/campo_vivo.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/toolkit/bolsa_propriedades.hpp>
+#include <pjtcampovivo/toolkit/headless/formulario.hpp>
+#include <pjtcampovivo/toolkit/valor_propriedade.hpp>
+#include <pjtcampovivo/validation/data_hora.hpp>
 #include "fuzz/apoio_fuzz.hpp"
-#include "toolkit/bolsa_propriedades.hpp"
-#include "toolkit/headless/formulario.hpp"
-#include "toolkit/valor_propriedade.hpp"
-#include "validation/data_hora.hpp"
 
 namespace pjtCampoVivo {
 namespace {

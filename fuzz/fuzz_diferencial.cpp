@@ -16,9 +16,9 @@
 #include <cstdint>
 #include <string>
 
-#include "formatting/formatacao.hpp"
-#include "formatting/formatar.hpp"
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
 #include "fuzz/apoio_fuzz.hpp"
 
 namespace pjtCampoVivo {

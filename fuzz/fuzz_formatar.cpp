@@ -37,11 +37,11 @@
 #include <string>
 #include <string_view>
 
-#include "formatting/formatar.hpp"
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/comuns.hpp>
+#include <pjtcampovivo/validation/data_hora.hpp>
 #include "fuzz/apoio_fuzz.hpp"
-#include "validation/comuns.hpp"
-#include "validation/data_hora.hpp"
 
 namespace pjtCampoVivo {
 namespace {

@@ -19,10 +19,10 @@
 #include <utility>
 #include <vector>
 
-#include "toolkit/bolsa_propriedades.hpp"
-#include "toolkit/qt/arquivo_formulario.hpp"
-#include "toolkit/qt/campo_vivo_widget.hpp"
-#include "validation/erro.hpp"
+#include <pjtcampovivo/toolkit/bolsa_propriedades.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
+#include <pjtcampovivo/widgets/arquivo_formulario.hpp>
+#include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
 
 namespace {
 

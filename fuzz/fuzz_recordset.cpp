@@ -27,11 +27,11 @@
 #include <string_view>
 #include <vector>
 
-#include "formatting/formatacao.hpp"
+#include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/toolkit/headless/recordset_memoria.hpp>
+#include <pjtcampovivo/toolkit/letras.hpp>
+#include <pjtcampovivo/toolkit/sqlite/recordset_sqlite.hpp>
 #include "fuzz/apoio_fuzz.hpp"
-#include "toolkit/headless/recordset_memoria.hpp"
-#include "toolkit/letras.hpp"
-#include "toolkit/sqlite/recordset_sqlite.hpp"
 
 namespace pjtCampoVivo {
 namespace {

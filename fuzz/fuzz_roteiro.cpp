@@ -11,15 +11,15 @@
 #include <string>
 #include <string_view>
 
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_leitura.hpp"
 #include "cli/linhas.hpp"
 #include "cli/palco.hpp"
 #include "cli/roteiro.hpp"
 #include "cli/utf8.hpp"
-#include "formatting/separador_inserido.hpp"
 #include "fuzz/apoio_fuzz.hpp"
-#include "validation/erro.hpp"
 
 namespace {
 

@@ -25,13 +25,13 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/palco.hpp"
 #include "cli/roteiro.hpp"
 #include "cli/roteiro_sessao.hpp"
-#include "formatting/separador_inserido.hpp"
 #include "fuzz/apoio_fuzz.hpp"
-#include "validation/erro.hpp"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "formatting/formatacao.hpp"
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
+#include <pjtcampovivo/validation/comuns.hpp>
 #include "support/motor.hpp"
-#include "validation/checagem_saida.hpp"
-#include "validation/comuns.hpp"
 
 namespace pjtCampoVivo {
 namespace {

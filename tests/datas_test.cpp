@@ -2,7 +2,7 @@
 // fills, extra digits dropped, and Texto left holding the digit string.
 #include <gtest/gtest.h>
 
-#include "formatting/formatar.hpp"
+#include <pjtcampovivo/formatting/formatar.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

@@ -2,7 +2,7 @@
 // digits and group the head by thousands; CNPJ lays its digits into fixed positions.
 #include <gtest/gtest.h>
 
-#include "formatting/formatar.hpp"
+#include <pjtcampovivo/formatting/formatar.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

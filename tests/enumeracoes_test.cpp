@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "formatting/enumeracoes.hpp"
-#include "formatting/mascaras.hpp"
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

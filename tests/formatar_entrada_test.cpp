@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "formatting/formatar.hpp"
+#include <pjtcampovivo/formatting/formatar.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "formatting/formatacao.hpp"
-#include "formatting/formatar.hpp"
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
 namespace {

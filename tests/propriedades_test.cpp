@@ -8,13 +8,13 @@
 #include <thread>
 #include <vector>
 
-#include "formatting/formatacao.hpp"
-#include "formatting/formatar.hpp"
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/comuns.hpp>
+#include <pjtcampovivo/validation/data_hora.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
-#include "validation/comuns.hpp"
-#include "validation/data_hora.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
 namespace {

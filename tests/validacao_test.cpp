@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include <pjtcampovivo/validation/comuns.hpp>
+#include <pjtcampovivo/validation/conversao.hpp>
+#include <pjtcampovivo/validation/data_hora.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
-#include "validation/comuns.hpp"
-#include "validation/conversao.hpp"
-#include "validation/data_hora.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
 namespace {

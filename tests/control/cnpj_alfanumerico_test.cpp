@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "formatting/enumeracoes.hpp"
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
 #include "support/sessao_headless.hpp"
-#include "validation/checagem_saida.hpp"
 
 namespace pjtCampoVivo {
 namespace {

@@ -15,10 +15,10 @@
 #include <string_view>
 #include <vector>
 
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/toolkit/cores.hpp>
+#include <pjtcampovivo/toolkit/headless/recordset_memoria.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/cores.hpp"
-#include "toolkit/headless/recordset_memoria.hpp"
 
 namespace pjtCampoVivo {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <pjtcampovivo/toolkit/headless/recordset_memoria.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/headless/recordset_memoria.hpp"
 
 namespace pjtCampoVivo {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <pjtcampovivo/toolkit/cores.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/cores.hpp"
 
 namespace pjtCampoVivo {
 namespace {

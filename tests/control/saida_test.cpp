@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include <pjtcampovivo/toolkit/cores.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/cores.hpp"
-#include "validation/checagem_saida.hpp"
 
 namespace pjtCampoVivo {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/toolkit/cores.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/cores.hpp"
 
 namespace pjtCampoVivo {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include <pjtcampovivo/toolkit/valor_propriedade.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/valor_propriedade.hpp"
 
 namespace pjtCampoVivo {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
 
 namespace pjtCampoVivo::teste_qt {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "control/campo_vivo.hpp"
-#include "toolkit/headless/formulario.hpp"
-#include "toolkit/qt/campo_vivo_widget.hpp"
+#include <pjtcampovivo/control/campo_vivo.hpp>
+#include <pjtcampovivo/toolkit/headless/formulario.hpp>
+#include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
 
 namespace pjtCampoVivo::teste_qt {
 

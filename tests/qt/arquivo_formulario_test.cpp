@@ -12,8 +12,8 @@
 #include <functional>
 #include <limits>
 
+#include <pjtcampovivo/widgets/arquivo_formulario.hpp>
 #include "tests/qt/apoio.hpp"
-#include "toolkit/qt/arquivo_formulario.hpp"
 
 namespace pjtCampoVivo::teste_qt {
 

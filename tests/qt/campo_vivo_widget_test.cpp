@@ -9,11 +9,11 @@
 #include <QTest>
 #include <functional>
 
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/toolkit/cores.hpp>
+#include <pjtcampovivo/toolkit/qt/caixas_qt.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "tests/qt/apoio.hpp"
-#include "toolkit/cores.hpp"
-#include "toolkit/qt/caixas_qt.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo::teste_qt {
 

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
+#include <pjtcampovivo/toolkit/headless/recordset_memoria.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/headless/recordset_memoria.hpp"
-#include "validation/erro.hpp"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define CAMPOVIVO_COM_ASAN 1

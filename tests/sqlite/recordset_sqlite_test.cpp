@@ -10,10 +10,10 @@
 #include <string>
 #include <thread>
 
-#include "control/campo_vivo.hpp"
+#include <pjtcampovivo/control/campo_vivo.hpp>
+#include <pjtcampovivo/toolkit/sqlite/recordset_sqlite.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
 #include "support/sessao_headless.hpp"
-#include "toolkit/sqlite/recordset_sqlite.hpp"
-#include "validation/erro.hpp"
 
 namespace pjtCampoVivo {
 namespace {

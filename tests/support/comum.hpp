@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "validation/erro.hpp"
+#include <pjtcampovivo/validation/erro.hpp>
 
 namespace pjtCampoVivo::teste {
 

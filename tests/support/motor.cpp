@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
 
 namespace pjtCampoVivo::teste {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "formatting/formatar.hpp"
+#include <pjtcampovivo/formatting/formatar.hpp>
 #include "support/comum.hpp"
 
 namespace pjtCampoVivo::teste {

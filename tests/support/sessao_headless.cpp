@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "formatting/separador_inserido.hpp"
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
 
 namespace pjtCampoVivo::teste {
 

@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "control/campo_vivo.hpp"
+#include <pjtcampovivo/control/campo_vivo.hpp>
+#include <pjtcampovivo/toolkit/bolsa_propriedades.hpp>
+#include <pjtcampovivo/toolkit/headless/formulario.hpp>
 #include "support/comum.hpp"
-#include "toolkit/bolsa_propriedades.hpp"
-#include "toolkit/headless/formulario.hpp"
 
 namespace pjtCampoVivo::teste {
 

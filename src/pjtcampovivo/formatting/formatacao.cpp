@@ -1,0 +1,122 @@
+#include <pjtcampovivo/formatting/formatacao.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include <pjtcampovivo/formatting/moldes.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/comuns.hpp>
+#include <pjtcampovivo/validation/erro.hpp>
+
+namespace pjtCampoVivo {
+
+namespace {
+
+// The caller's text is copied here rather than into a fresh string, so a field formatted on
+// every keystroke reuses one buffer per thread.
+std::u16string& texto_de_trabalho() {
+    thread_local std::u16string texto;
+    return texto;
+}
+
+// Runs one engine call with the thread's flag saved and restored, and reports whether the
+// call raised it.
+template <typename Chamada>
+bool sem_tocar_flag(Chamada&& chamada) {
+    const int32_t anterior = SeparadorInserido;
+    SeparadorInserido = 0;
+    try {
+        chamada();
+    } catch (...) {
+        SeparadorInserido = anterior;
+        throw;
+    }
+    const bool inserido = SeparadorInserido == 1;
+    SeparadorInserido = anterior;
+    return inserido;
+}
+
+}  // namespace
+
+SinaisFormatacao formatar_entrada_em(std::u16string_view texto, int32_t mascara, int16_t max_length,
+                                     int32_t casas_decimais, int32_t entrada,
+                                     std::u16string& saida) {
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto);
+    int32_t negativo = 0;
+    SinaisFormatacao sinais;
+    sinais.separador_inserido = sem_tocar_flag([&] {
+        detail::formatar_entrada(trabalho, mascara, max_length, casas_decimais, negativo, entrada,
+                                 saida);
+    });
+    sinais.negativo = negativo == 1;
+    return sinais;
+}
+
+TextoFormatado formatar_entrada(std::u16string_view texto, eMascara mascara, int16_t max_length,
+                                int32_t casas_decimais, eEntradaDe entrada) {
+    TextoFormatado r;
+    static_cast<SinaisFormatacao&>(r) = formatar_entrada_em(
+        texto, valor(mascara), max_length, casas_decimais, valor(entrada), r.texto);
+    return r;
+}
+
+TextoFormatado formatar_cnpj_alfanumerico_entrada(std::u16string_view texto, int16_t& max_length,
+                                                  eEntradaDe entrada) {
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto);
+    TextoFormatado r;
+    r.separador_inserido = sem_tocar_flag(
+        [&] { detail::cnpj_alfanumerico_entrada(trabalho, max_length, valor(entrada), r.texto); });
+    return r;
+}
+
+std::u16string formatar_saida(std::u16string_view texto, eMascara mascara, int32_t casas_decimais) {
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto);
+    std::u16string resultado;
+    detail::formatar_saida(trabalho, valor(mascara), casas_decimais, resultado);
+    return resultado;
+}
+
+std::u16string formatar_saida_cnpj_alfanumerico(std::u16string_view texto) {
+    return Comuns::ExtrairCNPJAlfanumerico(texto);
+}
+
+std::u16string numero_plano(double valor) {
+    if (!std::isfinite(valor)) throw Erro::estouro("Estouro: número não finito");
+    // Fifteen significant digits, as a double carries them: "d.dddddddddddddde+XX".
+    char buffer[32];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(valor),
+                                 std::chars_format::scientific, 14);
+    const std::string_view texto(buffer, static_cast<std::size_t>(r.ptr - buffer));
+    const auto e = texto.find('e');
+    std::u16string digitos;
+    for (const char c : texto.substr(0, e)) {
+        if (c != '.') digitos.push_back(static_cast<char16_t>(c));
+    }
+    int expoente = 0;
+    std::from_chars(texto.data() + e + 1 + (texto[e + 1] == '+'), texto.data() + texto.size(),
+                    expoente);
+    // value = digitos x 10^(expoente - 14)
+    const int escala = expoente - 14;
+    int32_t casas = 0;
+    if (escala >= 0) {
+        digitos.append(static_cast<std::size_t>(escala), u'0');
+    } else {
+        casas = -escala;
+    }
+    std::u16string saida;
+    detail::escrever_decimal(digitos, casas, std::signbit(valor) && valor != 0, saida);
+    return saida;
+}
+
+std::u16string com_ponto_decimal(std::u16string valor) {
+    if (valor.empty()) return u"0";
+    if (const auto virgula = valor.find(u','); virgula != std::u16string::npos)
+        valor[virgula] = u'.';
+    return valor;
+}
+
+}  // namespace pjtCampoVivo

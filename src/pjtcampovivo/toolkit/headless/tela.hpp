@@ -1,0 +1,40 @@
+// A headless screen: message boxes are recorded and answered as if OK were pressed;
+// injected keystrokes are recorded and queued for the form to deliver.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include <pjtcampovivo/toolkit/tela.hpp>
+
+namespace pjtCampoVivo::headless {
+
+struct Mensagem {
+    std::u16string prompt;
+    int32_t codigo;
+    std::u16string titulo;
+};
+
+class TelaHeadless final : public Tela {
+  public:
+    static constexpr int32_t BotaoOk = 1;
+
+    int32_t MsgBox(std::u16string_view prompt, int32_t codigo,
+                   std::u16string_view titulo) override {
+        mensagens.push_back({std::u16string(prompt), codigo, std::u16string(titulo)});
+        return BotaoOk;
+    }
+    void SendKeys(std::u16string_view teclas) override {
+        injetadas.emplace_back(teclas);
+        fila.emplace_back(teclas);
+    }
+
+    std::vector<Mensagem> mensagens;
+    std::vector<std::u16string> injetadas;
+    // Keystrokes waiting for the current user action to end.
+    std::deque<std::u16string> fila;
+};
+
+}  // namespace pjtCampoVivo::headless
