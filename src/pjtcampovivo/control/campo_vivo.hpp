@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <pjtcampovivo/control_export.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,7 @@
 
 namespace pjtCampoVivo {
 
-class CampoVivo {
+class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
   public:
     // The host's initialise notification: the remembered list position starts at -1.
     CampoVivo(CaixaTexto& txtCombo, CaixaCombo& cboCombo, Tela& tela, Hospedeiro& hospedeiro);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <pjtcampovivo/engine_export.hpp>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -77,13 +78,13 @@ constexpr int32_t valor(E e) noexcept {
 }
 
 // One published member: its value and its name exactly as published (ASCII).
-struct MembroPublicado {
+struct PJTCAMPOVIVO_ENGINE_EXPORT MembroPublicado {
     int32_t valor;
     std::string_view nome;
 };
 
 // One published enumeration: its type name ("eMascara") and its members in value order.
-struct EnumeracaoPublicada {
+struct PJTCAMPOVIVO_ENGINE_EXPORT EnumeracaoPublicada {
     std::string_view nome;
     std::span<const MembroPublicado> membros;
 
@@ -94,8 +95,9 @@ struct EnumeracaoPublicada {
 };
 
 // All nine enumerations, in the order they are published.
-std::span<const EnumeracaoPublicada> enumeracoes_publicadas() noexcept;
+PJTCAMPOVIVO_ENGINE_EXPORT std::span<const EnumeracaoPublicada> enumeracoes_publicadas() noexcept;
 // The enumeration with this type name ("eMascara", "eNaoSim", ...), or nullptr.
-const EnumeracaoPublicada* enumeracao_publicada(std::string_view nome) noexcept;
+PJTCAMPOVIVO_ENGINE_EXPORT const EnumeracaoPublicada* enumeracao_publicada(
+    std::string_view nome) noexcept;
 
 }  // namespace pjtCampoVivo

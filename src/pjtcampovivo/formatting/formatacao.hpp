@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/engine_export.hpp>
 #include <string>
 #include <string_view>
 
@@ -16,50 +17,54 @@
 namespace pjtCampoVivo {
 
 // What a formatting call noticed besides the text.
-struct SinaisFormatacao {
+struct PJTCAMPOVIVO_ENGINE_EXPORT SinaisFormatacao {
     bool negativo = false;            // a minus sign was seen (money and number masks)
     bool separador_inserido = false;  // the routine raised SeparadorInserido
 };
 
-struct TextoFormatado : SinaisFormatacao {
+struct PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado : SinaisFormatacao {
     std::u16string texto;  // the display text
 };
 
 // The display text that FormatarTextoEntrada gives for texto (max_length 0 means 50).
-TextoFormatado formatar_entrada(std::u16string_view texto, eMascara mascara, int16_t max_length = 0,
-                                int32_t casas_decimais = 0,
-                                eEntradaDe entrada = eEntradaDe::eeteclado);
+PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado
+formatar_entrada(std::u16string_view texto, eMascara mascara, int16_t max_length = 0,
+                 int32_t casas_decimais = 0, eEntradaDe entrada = eEntradaDe::eeteclado);
 
 // The same, written into saida (its capacity is reused: no allocation once it is large
 // enough). Takes the published integer values, so any mask number is accepted.
-SinaisFormatacao formatar_entrada_em(std::u16string_view texto, int32_t mascara, int16_t max_length,
-                                     int32_t casas_decimais, int32_t entrada,
-                                     std::u16string& saida);
+PJTCAMPOVIVO_ENGINE_EXPORT SinaisFormatacao formatar_entrada_em(std::u16string_view texto,
+                                                                int32_t mascara, int16_t max_length,
+                                                                int32_t casas_decimais,
+                                                                int32_t entrada,
+                                                                std::u16string& saida);
 
 // The display text of a CNPJ field that also takes letters: what mask 14 of
 // FormatarTextoEntrada gives, with Formatar::CNPJAlfanumerico in place of the CNPJ routine.
 // texto is cut to max_length (0 or less becomes 50, written back as the dispatcher does), a
 // value assigned as a whole (eeMove) gets leading zeros up to fourteen characters:
 // "191" -> "00.000.000/0001-91". texto itself is not touched.
-TextoFormatado formatar_cnpj_alfanumerico_entrada(std::u16string_view texto, int16_t& max_length,
-                                                  eEntradaDe entrada = eEntradaDe::eeteclado);
+PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_cnpj_alfanumerico_entrada(
+    std::u16string_view texto, int16_t& max_length, eEntradaDe entrada = eEntradaDe::eeteclado);
 
 // The plain value that FormatarTextoSaida gives: "1.234,56" (mask 1, 2 places) -> "1234,56".
-std::u16string formatar_saida(std::u16string_view texto, eMascara mascara,
-                              int32_t casas_decimais = 0);
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida(std::u16string_view texto,
+                                                         eMascara mascara,
+                                                         int32_t casas_decimais = 0);
 
 // The plain value of a display text in a CNPJ field that takes letters: its characters
 // (Comuns::ExtrairCNPJAlfanumerico) with their leading zeros, an identifier rather than a
 // number: "00.000.000/0001-91" -> "00000000000191", "12.ABC.345/01DE-35" -> "12ABC34501DE35".
-std::u16string formatar_saida_cnpj_alfanumerico(std::u16string_view texto);
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_cnpj_alfanumerico(
+    std::u16string_view texto);
 
 // A double in the engine's plain decimal form, at most 15 significant digits: 1234.5 gives
 // "1234,5", 0.05 gives "0,05", 0.1 + 0.2 gives "0,3", 1e-5 gives "1E-05", 1e15 gives
 // "1E+15". An infinite or NaN value overflows (error 6).
-std::u16string numero_plano(double valor);
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string numero_plano(double valor);
 
 // A plain value with its first decimal comma turned into a point, "0" for an empty one:
 // what a program that reads numbers the C way wants ("1234,56" -> "1234.56").
-std::u16string com_ponto_decimal(std::u16string valor);
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string com_ponto_decimal(std::u16string valor);
 
 }  // namespace pjtCampoVivo

@@ -1,8 +1,11 @@
 #include <pjtcampovivo/formatting/formatar.hpp>
 
 #include <pjtcampovivo/formatting/moldes.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
 
 namespace pjtCampoVivo {
+
+thread_local int32_t SeparadorInserido = 0;
 
 std::u16string Formatar::FormatarTextoEntrada(std::u16string& Texto, int32_t& Mascara,
                                               int16_t& MaxLength, int32_t& QuantidadeCasasDecimais,

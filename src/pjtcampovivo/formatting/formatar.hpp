@@ -18,11 +18,12 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/engine_export.hpp>
 #include <string>
 
 namespace pjtCampoVivo {
 
-class Formatar {
+class PJTCAMPOVIVO_ENGINE_EXPORT Formatar {
   public:
     // 1. The display text of Texto under Mascara. Texto is first cut to MaxLength (0 or less
     // means 50, written back). Optional parameters left out are 0.

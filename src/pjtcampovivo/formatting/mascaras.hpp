@@ -5,11 +5,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <pjtcampovivo/engine_export.hpp>
 #include <string_view>
 
 namespace pjtCampoVivo {
 
-struct ConfiguracaoMascara {
+struct PJTCAMPOVIVO_ENGINE_EXPORT ConfiguracaoMascara {
     int32_t mascara;              // eMascara value
     int16_t max_length;           // MaxLength the field gets: 40 for free text, 10 for dates, ...
     int32_t casas_decimais;       // QuantidadeCasasDecimais: 2 for money, 0 otherwise
@@ -18,6 +19,7 @@ struct ConfiguracaoMascara {
 };
 
 // The settings of masks 0 to 15; nullopt for any other value.
-std::optional<ConfiguracaoMascara> configuracao_mascara(int32_t mascara) noexcept;
+PJTCAMPOVIVO_ENGINE_EXPORT std::optional<ConfiguracaoMascara> configuracao_mascara(
+    int32_t mascara) noexcept;
 
 }  // namespace pjtCampoVivo

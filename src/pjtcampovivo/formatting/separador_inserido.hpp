@@ -6,8 +6,11 @@
 
 #include <cstdint>
 
+#include <pjtcampovivo/engine_export.hpp>
+
 namespace pjtCampoVivo {
 
-inline thread_local int32_t SeparadorInserido = 0;
+// One per thread, shared by every library that formats: defined in the engine.
+PJTCAMPOVIVO_ENGINE_EXPORT extern thread_local int32_t SeparadorInserido;
 
 }  // namespace pjtCampoVivo

@@ -3,13 +3,14 @@
 #pragma once
 
 #include <optional>
+#include <pjtcampovivo/control_export.hpp>
 #include <string_view>
 
 #include <pjtcampovivo/toolkit/valor_propriedade.hpp>
 
 namespace pjtCampoVivo {
 
-class BolsaPropriedades {
+class PJTCAMPOVIVO_CONTROL_EXPORT BolsaPropriedades {
   public:
     virtual ~BolsaPropriedades() = default;
 

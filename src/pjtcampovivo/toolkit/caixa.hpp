@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/control_export.hpp>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,7 @@ namespace pjtCampoVivo {
 // Notifications of one box, delivered synchronously: setting Text raises Change before the
 // setter returns, so handlers nest. Key codes are by reference: a KeyAscii set to 0 cancels
 // the character.
-class NotificacoesCaixa {
+class PJTCAMPOVIVO_CONTROL_EXPORT NotificacoesCaixa {
   public:
     virtual void Change() = 0;
     virtual void KeyDown(int16_t& KeyCode, int16_t& Shift) = 0;
@@ -32,7 +33,7 @@ class NotificacoesCaixa {
     ~NotificacoesCaixa() = default;
 };
 
-class Caixa {
+class PJTCAMPOVIVO_CONTROL_EXPORT Caixa {
   public:
     virtual ~Caixa() = default;
 

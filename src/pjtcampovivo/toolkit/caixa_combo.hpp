@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <pjtcampovivo/control_export.hpp>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,7 @@
 
 namespace pjtCampoVivo {
 
-class CaixaCombo : public Caixa {
+class PJTCAMPOVIVO_CONTROL_EXPORT CaixaCombo : public Caixa {
   public:
     // Natural height, fixed by the toolkit, in the units of Move.
     virtual int32_t Height() const = 0;

@@ -2,12 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/control_export.hpp>
 
 #include <pjtcampovivo/toolkit/caixa.hpp>
 
 namespace pjtCampoVivo {
 
-class CaixaTexto : public Caixa {
+class PJTCAMPOVIVO_CONTROL_EXPORT CaixaTexto : public Caixa {
   public:
     // 0 left, 1 right, 2 centred.
     virtual int16_t Alignment() const = 0;

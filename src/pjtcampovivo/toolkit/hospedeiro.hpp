@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/control_export.hpp>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,7 @@ namespace pjtCampoVivo {
 // The eight events of the control, raised synchronously: the host's handler runs before the
 // raise returns, and by-reference arguments are shared with it (a KeyAscii set to 0 cancels
 // the key, a TextoProcurado rewritten is what the search goes on with).
-class EventosCampoVivo {
+class PJTCAMPOVIVO_CONTROL_EXPORT EventosCampoVivo {
   public:
     virtual void Click() = 0;
     virtual void DblClick() = 0;
@@ -29,7 +30,7 @@ class EventosCampoVivo {
     ~EventosCampoVivo() = default;
 };
 
-class Hospedeiro : public EventosCampoVivo {
+class PJTCAMPOVIVO_CONTROL_EXPORT Hospedeiro : public EventosCampoVivo {
   public:
     virtual ~Hospedeiro() = default;
 

@@ -3,12 +3,13 @@
 #pragma once
 
 #include <optional>
+#include <pjtcampovivo/control_export.hpp>
 #include <string>
 #include <string_view>
 
 namespace pjtCampoVivo {
 
-class Recordset {
+class PJTCAMPOVIVO_CONTROL_EXPORT Recordset {
   public:
     virtual ~Recordset() = default;
 

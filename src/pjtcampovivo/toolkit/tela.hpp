@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/control_export.hpp>
 #include <string_view>
 
 namespace pjtCampoVivo {
 
-class Tela {
+class PJTCAMPOVIVO_CONTROL_EXPORT Tela {
   public:
     virtual ~Tela() = default;
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/control_export.hpp>
 #include <string>
 #include <variant>
 
@@ -12,7 +13,7 @@
 namespace pjtCampoVivo {
 
 // A font as the host keeps it. Any font survives a save and a load unchanged.
-struct Fonte {
+struct PJTCAMPOVIVO_CONTROL_EXPORT Fonte {
     std::u16string nome = u"MS Sans Serif";
     double tamanho = 8.25;
     bool negrito = false;
@@ -24,18 +25,18 @@ struct Fonte {
 };
 
 // A picture (the mouse icon); the library only carries it through a save and a load.
-struct Figura {
+struct PJTCAMPOVIVO_CONTROL_EXPORT Figura {
     std::u16string origem;
 
     friend bool operator==(const Figura&, const Figura&) = default;
 };
 
 // "Nothing": no picture, no font.
-struct Nada {
+struct PJTCAMPOVIVO_CONTROL_EXPORT Nada {
     friend bool operator==(const Nada&, const Nada&) = default;
 };
 
-class ValorPropriedade {
+class PJTCAMPOVIVO_CONTROL_EXPORT ValorPropriedade {
   public:
     using Conteudo =
         std::variant<Nada, int16_t, int32_t, Cor, bool, double, std::u16string, Fonte, Figura>;

@@ -4,11 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/engine_export.hpp>
 #include <string_view>
 
 namespace pjtCampoVivo {
 
-struct ChecagemSaida {
+struct PJTCAMPOVIVO_ENGINE_EXPORT ChecagemSaida {
     int32_t mascara;
     // True when texto (as shown in the field, separators included) is acceptable.
     bool (*valido)(std::u16string_view texto);
@@ -20,11 +21,11 @@ struct ChecagemSaida {
 
 // The check of a mask (3, 6, 7, 8, 9, 10, 13 or 14), or nullptr for a mask that is not
 // checked on leaving the field.
-const ChecagemSaida* checagem_saida(int32_t mascara) noexcept;
+PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida* checagem_saida(int32_t mascara) noexcept;
 
 // The check of mask 14 in a field that takes the alphanumeric CNPJ: the same message and
 // title, judged by Comuns::CNPJAlfanumericoValido.
-const ChecagemSaida& checagem_saida_cnpj_alfanumerico() noexcept;
+PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida& checagem_saida_cnpj_alfanumerico() noexcept;
 
 // Message box code of every exit message: the critical icon with one OK button.
 inline constexpr int32_t CodigoMensagemCritica = 16;

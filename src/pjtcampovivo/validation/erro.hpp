@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/engine_export.hpp>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,9 +32,9 @@ enum class TipoErro {
 };
 
 // The kind's name as session scripts write it: "estouro", "argumento_invalido", ...
-std::string_view nome_tipo_erro(TipoErro tipo) noexcept;
+PJTCAMPOVIVO_ENGINE_EXPORT std::string_view nome_tipo_erro(TipoErro tipo) noexcept;
 
-class Erro : public std::runtime_error {
+class PJTCAMPOVIVO_ENGINE_EXPORT Erro : public std::runtime_error {
   public:
     Erro(int32_t numero, TipoErro tipo, const std::string& descricao)
         : std::runtime_error(descricao), numero_(numero), tipo_(tipo) {}

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QString>
+#include <pjtcampovivo/widgets_export.hpp>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -20,7 +21,7 @@ class CampoVivoWidget;
 
 // A form file that cannot be read or written: the message names the file, the control and
 // the key, and says what was expected.
-class ErroArquivoFormulario : public std::runtime_error {
+class PJTCAMPOVIVO_WIDGETS_EXPORT ErroArquivoFormulario : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
@@ -28,12 +29,14 @@ class ErroArquivoFormulario : public std::runtime_error {
 using ControlesNomeados = std::vector<std::pair<QString, CampoVivoWidget*>>;
 
 // Saves every control's settings (WriteProperties) to caminho, replacing it atomically.
-void salvar_formulario(const QString& caminho, const ControlesNomeados& controles);
+PJTCAMPOVIVO_WIDGETS_EXPORT void salvar_formulario(const QString& caminho,
+                                                   const ControlesNomeados& controles);
 
 // Loads caminho into the controls of the same names (ReadProperties). The whole file is
 // checked first: invalid JSON, a wrong type, a value out of range, an unknown key, a
 // duplicated or unknown control, or a "Text" that is not empty (the text shown is never
 // kept) fail with ErroArquivoFormulario and change nothing.
-void abrir_formulario(const QString& caminho, const ControlesNomeados& controles);
+PJTCAMPOVIVO_WIDGETS_EXPORT void abrir_formulario(const QString& caminho,
+                                                  const ControlesNomeados& controles);
 
 }  // namespace pjtCampoVivo::qt

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <pjtcampovivo/widgets_export.hpp>
 #include <string>
 
 #include <pjtcampovivo/control/campo_vivo.hpp>
@@ -27,7 +28,7 @@ class QMessageBox;
 
 namespace pjtCampoVivo::qt {
 
-class CampoVivoWidget : public QWidget {
+class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     Q_OBJECT
     // The control's design-time settings and values, as Qt properties.
     Q_PROPERTY(int Estilo READ Estilo WRITE setEstilo)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <pjtcampovivo/headless_export.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ namespace pjtCampoVivo::headless {
 class CaixaHeadlessBase;
 
 // Who owns the focus: the headless form. A box asks it to move the focus to itself.
-class DonoFoco {
+class PJTCAMPOVIVO_HEADLESS_EXPORT DonoFoco {
   public:
     virtual void focar(CaixaHeadlessBase& caixa) = 0;
     virtual bool tem_foco(const CaixaHeadlessBase& caixa) const = 0;
@@ -29,7 +30,7 @@ class DonoFoco {
 };
 
 // State and user-side behaviour shared by both kinds of box.
-class CaixaHeadlessBase {
+class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaHeadlessBase {
   public:
     explicit CaixaHeadlessBase(std::string nome) : nome_(std::move(nome)) {}
     virtual ~CaixaHeadlessBase() = default;
@@ -92,7 +93,7 @@ class CaixaHeadlessBase {
 
 // The seam's common operations over the shared state, for either kind of box.
 template <class Costura>
-class CaixaHeadless : public Costura, public CaixaHeadlessBase {
+class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaHeadless : public Costura, public CaixaHeadlessBase {
   public:
     using CaixaHeadlessBase::CaixaHeadlessBase;
 
@@ -181,7 +182,7 @@ class CaixaHeadless : public Costura, public CaixaHeadlessBase {
     void contar(const char* operacao) const { falhas_.contar(operacao); }
 };
 
-class CaixaTextoHeadless final : public CaixaHeadless<CaixaTexto> {
+class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaTextoHeadless final : public CaixaHeadless<CaixaTexto> {
   public:
     using CaixaHeadless::CaixaHeadless;
 
@@ -199,7 +200,7 @@ class CaixaTextoHeadless final : public CaixaHeadless<CaixaTexto> {
     int16_t alinhamento_ = 0;
 };
 
-class CaixaComboHeadless final : public CaixaHeadless<CaixaCombo> {
+class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaComboHeadless final : public CaixaHeadless<CaixaCombo> {
   public:
     // The natural height a combo box has in the headless toolkit.
     static constexpr int32_t AlturaNatural = 315;

@@ -6,12 +6,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <pjtcampovivo/headless_export.hpp>
 #include <string>
 #include <string_view>
 
 namespace pjtCampoVivo::headless {
 
-class Falhas {
+class PJTCAMPOVIVO_HEADLESS_EXPORT Falhas {
   public:
     // The n-th call (1-based) of operacao from now on fails with numero. Operation names are
     // the member's name, with "=" appended for a setter: "Text", "Text=", "SelText=",

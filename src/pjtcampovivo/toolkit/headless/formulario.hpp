@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <pjtcampovivo/headless_export.hpp>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,7 @@ namespace pjtCampoVivo::headless {
 
 enum class Tecla { Backspace, Enter, Tab, Delete, Home, End, Left, Right };
 
-class Formulario final : private DonoFoco {
+class PJTCAMPOVIVO_HEADLESS_EXPORT Formulario final : private DonoFoco {
   public:
     Formulario();
     Formulario(const Formulario&) = delete;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <pjtcampovivo/headless_export.hpp>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@
 
 namespace pjtCampoVivo::headless {
 
-class HospedeiroHeadless final : public Hospedeiro {
+class PJTCAMPOVIVO_HEADLESS_EXPORT HospedeiroHeadless final : public Hospedeiro {
   public:
     // Handlers of the host's code, run inside the raise; empty ones do nothing.
     struct Tratadores {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <pjtcampovivo/headless_export.hpp>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,7 +13,7 @@
 
 namespace pjtCampoVivo::headless {
 
-class RecordsetMemoria final : public Recordset {
+class PJTCAMPOVIVO_HEADLESS_EXPORT RecordsetMemoria final : public Recordset {
   public:
     // One field: its name and its value as text (nullopt: a null value).
     using Campo_ = std::pair<std::u16string, std::optional<std::u16string>>;

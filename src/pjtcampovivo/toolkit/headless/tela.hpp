@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <pjtcampovivo/headless_export.hpp>
 #include <string>
 #include <vector>
 
@@ -11,13 +12,13 @@
 
 namespace pjtCampoVivo::headless {
 
-struct Mensagem {
+struct PJTCAMPOVIVO_HEADLESS_EXPORT Mensagem {
     std::u16string prompt;
     int32_t codigo;
     std::u16string titulo;
 };
 
-class TelaHeadless final : public Tela {
+class PJTCAMPOVIVO_HEADLESS_EXPORT TelaHeadless final : public Tela {
   public:
     static constexpr int32_t BotaoOk = 1;
 

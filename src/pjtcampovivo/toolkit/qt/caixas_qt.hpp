@@ -18,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <pjtcampovivo/widgets_export.hpp>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,7 +33,7 @@ class QFocusEvent;
 namespace pjtCampoVivo::qt::detail {
 
 // What the boxes need of the widget that holds them.
-class DonoCaixas {
+class PJTCAMPOVIVO_WIDGETS_EXPORT DonoCaixas {
   public:
     // A box's Visible flag changed: the widget shows the box the user works in.
     virtual void visibilidade_alterada() = 0;
@@ -49,7 +50,7 @@ class DonoCaixas {
 };
 
 // A text and its selection: what an undo brings back.
-struct Instantaneo {
+struct PJTCAMPOVIVO_WIDGETS_EXPORT Instantaneo {
     QString texto;
     int inicio = 0;
     int tamanho = 0;
@@ -57,7 +58,7 @@ struct Instantaneo {
 
 // Everything both boxes share: the edit's text and selection as the seam sees them, the
 // colours, the user's keys and the undo history.
-class CaixaQtBase : public QObject {
+class PJTCAMPOVIVO_WIDGETS_EXPORT CaixaQtBase : public QObject {
   public:
     // alvo takes the focus and the keys (the line edit itself, or the combo box); edicao
     // holds the text.
@@ -188,7 +189,7 @@ class CaixaQtBase : public QObject {
 
 // The common seam operations over the shared state, for either kind of box.
 template <class Costura>
-class CaixaQt : public CaixaQtBase, public Costura {
+class PJTCAMPOVIVO_WIDGETS_EXPORT CaixaQt : public CaixaQtBase, public Costura {
   public:
     using CaixaQtBase::CaixaQtBase;
 
@@ -217,7 +218,7 @@ class CaixaQt : public CaixaQtBase, public Costura {
     }
 };
 
-class CaixaTextoQt final : public CaixaQt<CaixaTexto> {
+class PJTCAMPOVIVO_WIDGETS_EXPORT CaixaTextoQt final : public CaixaQt<CaixaTexto> {
   public:
     CaixaTextoQt(QLineEdit& edicao, DonoCaixas& dono);
 
@@ -238,7 +239,7 @@ class CaixaTextoQt final : public CaixaQt<CaixaTexto> {
 // Entries appended one after another (a list being loaded) can be held back and reach the
 // model together, in one notification, the first time anyone asks the model its size, which
 // every reader does before anything else; so no reader ever sees the list without them.
-class ModeloLista final : public QAbstractListModel {
+class PJTCAMPOVIVO_WIDGETS_EXPORT ModeloLista final : public QAbstractListModel {
   public:
     using QAbstractListModel::QAbstractListModel;
 
@@ -277,7 +278,7 @@ class ModeloLista final : public QAbstractListModel {
 
 // The editable combo box over a ModeloLista, with the two moments Qt gives no signal for:
 // the list opening (DropDown) and the list closing just before a pick is applied.
-class ComboBoxQt final : public QComboBox {
+class PJTCAMPOVIVO_WIDGETS_EXPORT ComboBoxQt final : public QComboBox {
   public:
     explicit ComboBoxQt(QWidget* pai);
 
@@ -304,7 +305,7 @@ class ComboBoxQt final : public QComboBox {
     QPointer<ModeloLista> modelo_;
 };
 
-class CaixaComboQt final : public CaixaQt<CaixaCombo> {
+class PJTCAMPOVIVO_WIDGETS_EXPORT CaixaComboQt final : public CaixaQt<CaixaCombo> {
   public:
     CaixaComboQt(ComboBoxQt& combo, DonoCaixas& dono);
     ~CaixaComboQt() override;

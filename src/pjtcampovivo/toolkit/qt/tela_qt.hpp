@@ -7,6 +7,7 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <pjtcampovivo/widgets_export.hpp>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,7 @@ class QWidget;
 
 namespace pjtCampoVivo::qt::detail {
 
-class TelaQt final : public Tela {
+class PJTCAMPOVIVO_WIDGETS_EXPORT TelaQt final : public Tela {
   public:
     // proximo_campo moves the focus on; falha hears a failure of it.
     TelaQt(QWidget& dono, std::function<void()> proximo_campo,

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <pjtcampovivo/sqlite_export.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ struct sqlite3_stmt;
 
 namespace pjtCampoVivo::sqlite {
 
-class RecordsetSqlite final : public Recordset {
+class PJTCAMPOVIVO_SQLITE_EXPORT RecordsetSqlite final : public Recordset {
   public:
     // Opens arquivo (UTF-8 path) read-only and runs sql on it. A missing, locked, cut short or
     // corrupt file, or a statement SQLite refuses, fails with a toolkit error that names the
