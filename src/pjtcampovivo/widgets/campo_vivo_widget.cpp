@@ -25,6 +25,16 @@ namespace pjtCampoVivo::qt {
 using detail::qstring;
 using detail::u16;
 
+// The widget's enumerations carry the published values.
+using W = CampoVivoWidget;
+static_assert(W::ComboBoxLookUpAteLimiteDados == valor(eEstilo::ComboBoxLookUpAteLimiteDados));
+static_assert(W::InscricaoEstadual == valor(eMascara::InscricaoEstadual));
+static_assert(W::CNPF == valor(eMascara::CNPF) && W::CNPJ == valor(eMascara::CNPJ));
+static_assert(W::Nove == valor(eQuantidadeCasasDecimais::Nove));
+static_assert(W::UpperCase == valor(eCapsLockMixed::UpperCase));
+static_assert(W::Centralizado == valor(eAlinhamento::Centralizado));
+static_assert(W::sim == valor(eNaoSim::sim));
+
 // The widget is the control's host: its events become the widget's signals, its extent is
 // the widget's, and the inner boxes are the widget's children.
 struct CampoVivoWidget::Impl final : Hospedeiro, detail::DonoCaixas {
@@ -243,26 +253,38 @@ void CampoVivoWidget::changeEvent(QEvent* evento) {
 
 // ---- Properties --------------------------------------------------------------------------------
 
-int CampoVivoWidget::Estilo() const {
-    return campo().Estilo();
+CampoVivoWidget::eEstilo CampoVivoWidget::Estilo() const {
+    return static_cast<eEstilo>(campo().Estilo());
+}
+void CampoVivoWidget::setEstilo(eEstilo v) {
+    setEstilo(static_cast<int>(v));
 }
 void CampoVivoWidget::setEstilo(int v) {
     campo().Estilo(v);
 }
-int CampoVivoWidget::Mascara() const {
-    return campo().Mascara();
+CampoVivoWidget::eMascara CampoVivoWidget::Mascara() const {
+    return static_cast<eMascara>(campo().Mascara());
+}
+void CampoVivoWidget::setMascara(eMascara v) {
+    setMascara(static_cast<int>(v));
 }
 void CampoVivoWidget::setMascara(int v) {
     campo().Mascara(v);
 }
-int CampoVivoWidget::QuantidadeCasasDecimais() const {
-    return campo().QuantidadeCasasDecimais();
+CampoVivoWidget::eQuantidadeCasasDecimais CampoVivoWidget::QuantidadeCasasDecimais() const {
+    return static_cast<eQuantidadeCasasDecimais>(campo().QuantidadeCasasDecimais());
+}
+void CampoVivoWidget::setQuantidadeCasasDecimais(eQuantidadeCasasDecimais v) {
+    setQuantidadeCasasDecimais(static_cast<int>(v));
 }
 void CampoVivoWidget::setQuantidadeCasasDecimais(int v) {
     campo().QuantidadeCasasDecimais(v);
 }
-int CampoVivoWidget::CapsLockMixed() const {
-    return campo().CapsLockMixed();
+CampoVivoWidget::eCapsLockMixed CampoVivoWidget::CapsLockMixed() const {
+    return static_cast<eCapsLockMixed>(campo().CapsLockMixed());
+}
+void CampoVivoWidget::setCapsLockMixed(eCapsLockMixed v) {
+    setCapsLockMixed(static_cast<int>(v));
 }
 void CampoVivoWidget::setCapsLockMixed(int v) {
     campo().CapsLockMixed(v);
@@ -291,14 +313,20 @@ int CampoVivoWidget::FazerConsistenciaBasica() const {
 void CampoVivoWidget::setFazerConsistenciaBasica(int v) {
     campo().FazerConsistenciaBasica(v);
 }
-int CampoVivoWidget::CNPJAlfanumerico() const {
-    return campo().CNPJAlfanumerico();
+CampoVivoWidget::eNaoSim CampoVivoWidget::CNPJAlfanumerico() const {
+    return static_cast<eNaoSim>(campo().CNPJAlfanumerico());
+}
+void CampoVivoWidget::setCNPJAlfanumerico(eNaoSim v) {
+    setCNPJAlfanumerico(static_cast<int>(v));
 }
 void CampoVivoWidget::setCNPJAlfanumerico(int v) {
     campo().CNPJAlfanumerico(v);
 }
-int CampoVivoWidget::Alinhamento() const {
-    return campo().Alinhamento();
+CampoVivoWidget::eAlinhamento CampoVivoWidget::Alinhamento() const {
+    return static_cast<eAlinhamento>(campo().Alinhamento());
+}
+void CampoVivoWidget::setAlinhamento(eAlinhamento v) {
+    setAlinhamento(static_cast<int>(v));
 }
 void CampoVivoWidget::setAlinhamento(int v) {
     campo().Alinhamento(v);

@@ -30,37 +30,87 @@ namespace pjtCampoVivo::qt {
 
 class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     Q_OBJECT
-    // The control's design-time settings and values, as Qt properties.
-    Q_PROPERTY(int Estilo READ Estilo WRITE setEstilo)
-    Q_PROPERTY(int Mascara READ Mascara WRITE setMascara)
-    Q_PROPERTY(
-        int QuantidadeCasasDecimais READ QuantidadeCasasDecimais WRITE setQuantidadeCasasDecimais)
-    Q_PROPERTY(int CapsLockMixed READ CapsLockMixed WRITE setCapsLockMixed)
+  public:
+    // The published enumerations, with the published member names as keys (as far as an
+    // identifier allows), so that form designers offer them as drop-downs. uic writes them
+    // as pjtCampoVivo::qt::CampoVivoWidget::KEY; the values are the published ones.
+    enum eEstilo : int { TextBox, ComboBoxLookUpComDigAdicional, ComboBoxLookUpAteLimiteDados };
+    Q_ENUM(eEstilo)
+    enum eMascara : int {
+        Texto,
+        DinheiroTaxa,
+        Numero,
+        DdMmAaaa,
+        HhMmSs,
+        HhMm,
+        DdMm,
+        MmAaaa,
+        Dia,
+        Mes,
+        Ano,
+        Telefone,
+        Cep,
+        CNPF,
+        CNPJ,
+        InscricaoEstadual
+    };
+    Q_ENUM(eMascara)
+    enum eQuantidadeCasasDecimais : int {
+        SemCasaDecimal,
+        Uma,
+        Duas,
+        Tres,
+        Quatro,
+        Cinco,
+        Seis,
+        Sete,
+        Oito,
+        Nove
+    };
+    Q_ENUM(eQuantidadeCasasDecimais)
+    enum eCapsLockMixed : int { CaseMixed, LowerCase, UpperCase };
+    Q_ENUM(eCapsLockMixed)
+    enum eAlinhamento : int { Esquerda, Direita, Centralizado };
+    Q_ENUM(eAlinhamento)
+    enum eNaoSim : int { Nao, sim };
+    Q_ENUM(eNaoSim)
+
+  private:
+    // The control's settings and values, as Qt properties. A form loader applies them in
+    // this order, so the setters that change others (Estilo, Mascara, CNPJAlfanumerico) come
+    // first. Run-time-only and read-only ones are not designable: a form neither shows nor
+    // saves them.
+    Q_PROPERTY(eEstilo Estilo READ Estilo WRITE setEstilo)
+    Q_PROPERTY(eMascara Mascara READ Mascara WRITE setMascara)
+    Q_PROPERTY(eNaoSim CNPJAlfanumerico READ CNPJAlfanumerico WRITE setCNPJAlfanumerico)
+    Q_PROPERTY(eQuantidadeCasasDecimais QuantidadeCasasDecimais READ QuantidadeCasasDecimais WRITE
+                   setQuantidadeCasasDecimais)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
+    Q_PROPERTY(eAlinhamento Alinhamento READ Alinhamento WRITE setAlinhamento)
+    Q_PROPERTY(eCapsLockMixed CapsLockMixed READ CapsLockMixed WRITE setCapsLockMixed)
     Q_PROPERTY(QString CaracteresASeremRetiradosTexto READ CaracteresASeremRetiradosTexto WRITE
                    setCaracteresASeremRetiradosTexto)
-    Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
     Q_PROPERTY(double QtdMaxRegRetornadosPesqLookUp READ QtdMaxRegRetornadosPesqLookUp WRITE
                    setQtdMaxRegRetornadosPesqLookUp)
     Q_PROPERTY(
         int FazerConsistenciaBasica READ FazerConsistenciaBasica WRITE setFazerConsistenciaBasica)
-    Q_PROPERTY(int CNPJAlfanumerico READ CNPJAlfanumerico WRITE setCNPJAlfanumerico)
-    Q_PROPERTY(int Alinhamento READ Alinhamento WRITE setAlinhamento)
     Q_PROPERTY(bool Enabled READ EnabledCampo WRITE setEnabledCampo)
     Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY Change)
-    Q_PROPERTY(QString ClipText READ ClipText)
-    Q_PROPERTY(QString ClipTextPonto READ ClipTextPonto)
-    Q_PROPERTY(int ListCount READ ListCount)
-    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
-    Q_PROPERTY(int NewIndex READ NewIndex)
-    Q_PROPERTY(int SelStart READ SelStart WRITE setSelStart)
-    Q_PROPERTY(int SelLength READ SelLength WRITE setSelLength)
-    Q_PROPERTY(QString SelText READ SelText WRITE setSelText)
     Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
-    Q_PROPERTY(int TopIndex READ TopIndex WRITE setTopIndex)
-    Q_PROPERTY(bool Sorted READ Sorted)
-    Q_PROPERTY(int Style READ Style)
-    Q_PROPERTY(int hWnd READ hWnd)
-    Q_PROPERTY(bool modoDesigner READ modoDesigner WRITE setModoDesigner)
+    Q_PROPERTY(QString ClipText READ ClipText DESIGNABLE false)
+    Q_PROPERTY(QString ClipTextPonto READ ClipTextPonto DESIGNABLE false)
+    Q_PROPERTY(int ListCount READ ListCount DESIGNABLE false)
+    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex DESIGNABLE false)
+    Q_PROPERTY(int NewIndex READ NewIndex DESIGNABLE false)
+    Q_PROPERTY(int SelStart READ SelStart WRITE setSelStart DESIGNABLE false)
+    Q_PROPERTY(int SelLength READ SelLength WRITE setSelLength DESIGNABLE false)
+    Q_PROPERTY(QString SelText READ SelText WRITE setSelText DESIGNABLE false)
+    Q_PROPERTY(int TopIndex READ TopIndex WRITE setTopIndex DESIGNABLE false)
+    Q_PROPERTY(bool Sorted READ Sorted DESIGNABLE false)
+    Q_PROPERTY(int Style READ Style DESIGNABLE false)
+    Q_PROPERTY(int hWnd READ hWnd DESIGNABLE false)
+    // Set by the form designer that hosts the widget, never by a form.
+    Q_PROPERTY(bool modoDesigner READ modoDesigner WRITE setModoDesigner DESIGNABLE false)
 
   public:
     explicit CampoVivoWidget(QWidget* parent = nullptr);
@@ -96,14 +146,19 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     // once with its default button.)
     static void interceptarMensagens(std::function<int(QMessageBox&)> responder);
 
-    // Property accessors (Qt types) forwarding to campo().
-    int Estilo() const;
+    // Property accessors (Qt types) forwarding to campo(). The enumerated ones also take the
+    // plain published value (setMascara(13)); a value outside the enumeration is kept as it is.
+    eEstilo Estilo() const;
+    void setEstilo(eEstilo v);
     void setEstilo(int v);
-    int Mascara() const;
+    eMascara Mascara() const;
+    void setMascara(eMascara v);
     void setMascara(int v);
-    int QuantidadeCasasDecimais() const;
+    eQuantidadeCasasDecimais QuantidadeCasasDecimais() const;
+    void setQuantidadeCasasDecimais(eQuantidadeCasasDecimais v);
     void setQuantidadeCasasDecimais(int v);
-    int CapsLockMixed() const;
+    eCapsLockMixed CapsLockMixed() const;
+    void setCapsLockMixed(eCapsLockMixed v);
     void setCapsLockMixed(int v);
     QString CaracteresASeremRetiradosTexto() const;
     void setCaracteresASeremRetiradosTexto(const QString& v);
@@ -113,9 +168,11 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     void setQtdMaxRegRetornadosPesqLookUp(double v);
     int FazerConsistenciaBasica() const;
     void setFazerConsistenciaBasica(int v);
-    int CNPJAlfanumerico() const;
+    eNaoSim CNPJAlfanumerico() const;
+    void setCNPJAlfanumerico(eNaoSim v);
     void setCNPJAlfanumerico(int v);
-    int Alinhamento() const;
+    eAlinhamento Alinhamento() const;
+    void setAlinhamento(eAlinhamento v);
     void setAlinhamento(int v);
     bool EnabledCampo() const;
     void setEnabledCampo(bool v);
