@@ -64,8 +64,10 @@ bool FabricaCampoVivo::isContainer() const {
 }
 
 QWidget* FabricaCampoVivo::createWidget(QWidget* parent) {
+    // Designer initialises its plugins; a form loaded at run time through QUiLoader uses the
+    // same factory uninitialised, and its fields must work as at run time.
     auto* campo = new qt::CampoVivoWidget(parent);
-    campo->setModoDesigner(true);
+    campo->setModoDesigner(iniciada_);
     return campo;
 }
 
