@@ -7,7 +7,7 @@ pacotes=(
   cmake ninja-build g++ clang
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev libicu-dev libsqlite3-dev
-  qt6-base-dev fonts-dejavu-core
+  qt6-base-dev qt6-tools-dev fonts-dejavu-core
 )
 
 faltam=()
