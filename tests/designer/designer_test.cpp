@@ -17,6 +17,7 @@
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include <pjtcampovivo/validation/erro.hpp>
 #include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
+#include "tests/qt/bolsa_teste.hpp"
 #include "ui_formulario_teste.h"
 
 namespace pjtCampoVivo::teste_designer {
@@ -24,25 +25,8 @@ namespace pjtCampoVivo::teste_designer {
 namespace {
 
 using qt::CampoVivoWidget;
-using Escritas = std::vector<std::pair<std::u16string, ValorPropriedade>>;
-
-// A bag recording what WriteProperties writes.
-struct Bolsa final : BolsaPropriedades {
-    Escritas lista;
-    ValorPropriedade ReadProperty(std::u16string_view, const ValorPropriedade& padrao) override {
-        return padrao;
-    }
-    void WriteProperty(std::u16string_view chave, const ValorPropriedade& valor,
-                       const std::optional<ValorPropriedade>&) override {
-        lista.emplace_back(chave, valor);
-    }
-};
-
-Escritas escritas(CampoVivoWidget& w) {
-    Bolsa b;
-    w.gravarPropriedades(b);
-    return b.lista;
-}
+using teste_qt::Escritas;
+using teste_qt::escritas;
 
 // The form of formulario_teste.ui, set up in designer mode as a user sets it in Designer's
 // property editor, in the order the editor lists the properties.

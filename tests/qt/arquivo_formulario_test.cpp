@@ -14,34 +14,13 @@
 
 #include <pjtcampovivo/widgets/arquivo_formulario.hpp>
 #include "tests/qt/apoio.hpp"
+#include "tests/qt/bolsa_teste.hpp"
 
 namespace pjtCampoVivo::teste_qt {
 
 namespace {
 
 using qt::CampoVivoWidget;
-using Escritas = std::vector<std::pair<std::u16string, ValorPropriedade>>;
-
-// A property bag answering `ler` when loaded and recording what is saved.
-struct Bolsa final : BolsaPropriedades {
-    std::function<std::optional<ValorPropriedade>(std::u16string_view)> ler;
-    Escritas lista;
-    ValorPropriedade ReadProperty(std::u16string_view chave,
-                                  const ValorPropriedade& padrao) override {
-        const auto v = ler ? ler(chave) : std::nullopt;
-        return v ? *v : padrao;
-    }
-    void WriteProperty(std::u16string_view chave, const ValorPropriedade& valor,
-                       const std::optional<ValorPropriedade>&) override {
-        lista.emplace_back(chave, valor);
-    }
-};
-
-Escritas escritas(CampoVivoWidget& w) {
-    Bolsa b;
-    w.gravarPropriedades(b);
-    return b.lista;
-}
 
 QByteArray ler(const QString& caminho) {
     QFile f(caminho);
