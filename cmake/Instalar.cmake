@@ -50,7 +50,7 @@ else()
 endif()
 
 get_property(_bibliotecas GLOBAL PROPERTY CAMPOVIVO_BIBLIOTECAS)
-set(CAMPOVIVO_COMPONENTES ${_bibliotecas})
+list(JOIN _bibliotecas " " CAMPOVIVO_COMPONENTES)
 if(BUILD_SHARED_LIBS)
   set(CAMPOVIVO_ESTATICO FALSE)
 else()
