@@ -5,6 +5,8 @@
 //   campovivo-demo                          the form, interactive
 //   campovivo-demo --tour [--captura F.png] the tour (default screenshot: campovivo-demo.png)
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 #include <cstdlib>
@@ -53,6 +55,15 @@ bool ler_opcoes(const QStringList& argumentos, Opcoes& opcoes) {
     return true;
 }
 
+// The municipality database: next to the program in the build tree, where gerar_municipios
+// writes it, and in the data folder of an installed tree (bin/../share/pjtcampovivo).
+QString banco_municipios() {
+    const QString pasta = QApplication::applicationDirPath();
+    const QString ao_lado = pasta + QStringLiteral("/municipios.db");
+    if (QFileInfo::exists(ao_lado)) return ao_lado;
+    return QDir(pasta).absoluteFilePath(QStringLiteral("../share/pjtcampovivo/municipios.db"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,8 +88,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    // gerar_municipios writes the database next to this program at build time.
-    FormularioCliente form(QApplication::applicationDirPath() + QStringLiteral("/municipios.db"));
+    FormularioCliente form(banco_municipios());
     if (opcoes.passeio) {
         std::cout << std::unitbuf;
         try {
