@@ -5,14 +5,17 @@
 #                 the examples' find_package answered by the in-tree targets
 #   prefixo       find_package against a prefix installed from the release build with
 #                 `cmake --install`, plus the engine through pkg-config
-#   pacotes       find_package against /usr after `dpkg -i build/pacotes/*.deb` (root only)
+#   pacotes       find_package against /usr after installing the Debian packages that
+#                 scripts/pacotes.sh writes into build/pacotes/ (root only)
 # In the last two it also loads the installed Designer plugin as Designer does
 # (tests/consumidores/plugin_designer). Programs run without LD_LIBRARY_PATH: the installed
 # libraries and plugin must find each other by themselves.
 #
 #   bash scripts/consumidores.sh [RELEASE_BUILD]     (default: build/release, already built)
 #
-# CONSUMIDORES_MODOS picks the ways ("subdiretorio prefixo pacotes" by default). The packages
+# CONSUMIDORES_MODOS picks the ways ("subdiretorio prefixo pacotes" by default),
+# CONSUMIDORES_PASTA keeps the build folders and logs in that folder, CONSUMIDORES_DEBS takes
+# the .deb files from that folder instead of running scripts/pacotes.sh. The packages
 # installed by the pacotes way are removed again at the end, so a developer's machine is left
 # as it was; CONSUMIDORES_MANTER_PACOTES=1 keeps them. Prints one line per example and way and
 # exits non-zero on any failure.
@@ -24,14 +27,19 @@ modos=${CONSUMIDORES_MODOS:-subdiretorio prefixo pacotes}
 exemplos=(motor formulario_qt lista_sqlite)
 pacotes=(libpjtcampovivo0 libpjtcampovivo-dev pjtcampovivo-designer-plugin campovivo)
 
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/consumidores.XXXXXX")
+if [ -n "${CONSUMIDORES_PASTA:-}" ]; then
+  tmp=$(realpath -m "$CONSUMIDORES_PASTA")
+  rm -rf "$tmp" && mkdir -p "$tmp"
+else
+  tmp=$(mktemp -d "${TMPDIR:-/tmp}/consumidores.XXXXXX")
+fi
 instalados=()
 limpar() {
   if [ "${#instalados[@]}" -gt 0 ] && [ "${CONSUMIDORES_MANTER_PACOTES:-0}" != 1 ]; then
     echo "consumidores: removing ${instalados[*]}"
-    dpkg -r "${instalados[@]}" >/dev/null || echo "consumidores: dpkg -r failed" >&2
+    dpkg --purge "${instalados[@]}" >/dev/null || echo "consumidores: dpkg --purge failed" >&2
   fi
-  rm -rf "$tmp"
+  [ -n "${CONSUMIDORES_PASTA:-}" ] || rm -rf "$tmp"
 }
 trap limpar EXIT
 
@@ -178,9 +186,15 @@ modo_pacotes() {
     pular pacotes todos "installing the Debian packages needs root (CI runs as root)"
     return 0
   fi
-  local debs=("$raiz"/build/pacotes/*.deb)
+  # Packages of this very tree, unless the caller hands some over.
+  local pasta=${CONSUMIDORES_DEBS:-}
+  if [ -z "$pasta" ]; then
+    passo pacotes "(pacotes.sh)" bash scripts/pacotes.sh || return 0
+    pasta=$raiz/build/pacotes
+  fi
+  local debs=("$pasta"/*.deb)
   if [ ! -e "${debs[0]}" ]; then
-    passo pacotes "(dpkg -i)" falta "no .deb in build/pacotes: run bash scripts/pacotes.sh" || true
+    passo pacotes "(dpkg -i)" falta "no .deb in $pasta" || true
     return 0
   fi
   # Only what this run installs is removed afterwards.

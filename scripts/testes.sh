@@ -12,6 +12,7 @@ for preset in release asan; do
   cmake --preset "$preset"
   cmake --build --preset "$preset" -j "$(nproc)"
   ctest --preset "$preset" -j "$(nproc)"
+  if [ "$preset" = release ]; then bash scripts/consumidores.sh build/release; fi
 done
 
 echo "== fuzz"
