@@ -26,6 +26,12 @@ raiz=$PWD
 modos=${CONSUMIDORES_MODOS:-subdiretorio prefixo pacotes}
 exemplos=(motor formulario_qt lista_sqlite)
 pacotes=(libpjtcampovivo0 libpjtcampovivo-dev pjtcampovivo-designer-plugin campovivo)
+for modo in $modos; do
+  case "$modo" in
+    subdiretorio | prefixo | pacotes) ;;
+    *) echo "consumidores: unknown way $modo (subdiretorio, prefixo or pacotes)" >&2 && exit 2 ;;
+  esac
+done
 
 if [ -n "${CONSUMIDORES_PASTA:-}" ]; then
   tmp=$(realpath -m "$CONSUMIDORES_PASTA")
@@ -126,16 +132,16 @@ plugin() {
     rodar "$bin/plugin_designer" "$@"
 }
 
-# pkgconfig PC_FOLDER: the engine example compiled by hand with pkg-config's flags.
+# pkgconfig PC_FOLDER: the engine example compiled by hand with pkg-config's flags (C++20 is
+# the consumer's to choose there).
 pkgconfig() {
-  local flags
-  flags=$(PKG_CONFIG_PATH=$1 pkg-config --cflags --libs pjtcampovivo-engine)
-  local libdir
-  libdir=$(PKG_CONFIG_PATH=$1 pkg-config --variable=libdir pjtcampovivo-engine)
+  local flags libdir
+  flags=$(PKG_CONFIG_PATH=$1 pkg-config --cflags --libs pjtcampovivo-engine) || return 1
+  libdir=$(PKG_CONFIG_PATH=$1 pkg-config --variable=libdir pjtcampovivo-engine) || return 1
   echo "pkg-config: $flags"
   # shellcheck disable=SC2086 # the flags are words
-  c++ -std=c++20 -Wall -Wextra -Wpedantic -Werror "$raiz/examples/motor/motor.cpp" -o "$tmp/motor-pc" \
-    $flags "-Wl,-rpath,$libdir" && rodar "$tmp/motor-pc"
+  c++ -std=c++20 -Wall -Wextra -Wpedantic -Werror "$raiz/examples/motor/motor.cpp" \
+    -o "$tmp/motor-pc" $flags "-Wl,-rpath,$libdir" && rodar "$tmp/motor-pc"
 }
 
 # The three examples in one tree under examples/por_subdiretorio: the library is built once.
@@ -216,10 +222,7 @@ modo_pacotes() {
 }
 
 for modo in $modos; do
-  case "$modo" in
-    subdiretorio | prefixo | pacotes) "modo_$modo" ;;
-    *) echo "consumidores: unknown way $modo" >&2 && exit 2 ;;
-  esac
+  "modo_$modo"
 done
 
 echo "== consumidores"
