@@ -8,6 +8,7 @@ pacotes=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev libicu-dev libsqlite3-dev
   qt6-base-dev qt6-tools-dev fonts-dejavu-core
+  pkgconf dpkg-dev file
 )
 
 faltam=()
