@@ -147,7 +147,20 @@ pkgconfig() {
 # The three examples in one tree under examples/por_subdiretorio: the library is built once.
 construir_subdiretorio() {
   configurar "$raiz/examples/por_subdiretorio" "$1" -DCAMPOVIVO_FONTE="$raiz" &&
-    construir "$1" && origem "$1" "$1/CMakeFiles/pkgRedirects"
+    so_bibliotecas "$1" && construir "$1" && origem "$1" "$1/CMakeFiles/pkgRedirects"
+}
+
+# As a subproject the library adds its libraries and nothing else: no tests, tools or
+# benchmarks, no install rules of its own.
+so_bibliotecas() {
+  local alvos extras
+  alvos=$(cmake --build "$1" --target help) || return 1
+  extras=$(grep -Eo '^(testes_[a-z_]+|bench_[a-z_]+|campovivo|campovivo-demo):' <<<"$alvos" || true)
+  [ -z "$extras" ] || falta "the subproject added targets of its own: $extras" || return 1
+  ctest --test-dir "$1" -N | grep -q 'Total Tests: 0' || falta "the subproject added tests" ||
+    return 1
+  ! grep -q 'libpjtcampovivo' "$1/pjtcampovivo/cmake_install.cmake" ||
+    falta "the subproject added install rules"
 }
 
 modo_subdiretorio() {
