@@ -1,6 +1,7 @@
 // The SQLite recordset on database files made by the tests, alone and feeding Carregar.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -24,10 +25,10 @@ using sqlite::RecordsetSqlite;
 class BancoTeste : public ::testing::Test {
   protected:
     void SetUp() override {
-        caminho_ =
-            fs::temp_directory_path() /
-            ("campovivo_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".db");
+        // One file per test and process: builds of several trees may run these at once.
+        caminho_ = fs::temp_directory_path() /
+                   ("campovivo_" + std::to_string(::getpid()) + "_" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db");
         fs::remove(caminho_);
         ASSERT_EQ(sqlite3_open(caminho_.c_str(), &banco_), SQLITE_OK);
         executar(
