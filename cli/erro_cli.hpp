@@ -8,7 +8,7 @@
 namespace pjtCampoVivo::cli {
 
 inline constexpr int status_sucesso = 0;
-inline constexpr int status_invalido = 1;  // validar found at least one invalid value
+inline constexpr int status_invalido = 1;  // validar refused a value; carregar's Carregar failed
 inline constexpr int status_erro = 2;      // bad usage or bad input: nothing more was done
 
 class ErroCli : public std::runtime_error {

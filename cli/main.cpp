@@ -11,6 +11,7 @@
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include <pjtcampovivo/formatting/mascaras.hpp>
+#include "cli/carregar.hpp"
 #include "cli/comandos.hpp"
 #include "cli/erro_cli.hpp"
 #include "cli/mascara_opcao.hpp"
@@ -33,6 +34,7 @@ struct Pedido {
     std::vector<std::string> textos;
     std::string roteiro = "-";
     std::string toolkit = "headless";
+    OpcoesCarregar carregar;
 };
 
 struct Subcomandos {
@@ -41,6 +43,7 @@ struct Subcomandos {
     CLI::App* validar;
     CLI::App* mascaras;
     CLI::App* roteiro;
+    CLI::App* carregar;
     CLI::Option* casas_formatar;
     CLI::Option* max_formatar;
     CLI::Option* casas_saida;
@@ -61,6 +64,24 @@ void opcao_textos(CLI::App* app, Pedido& p) {
     app->add_option("texto", p.textos,
                     "values; without any, one value a line from standard input "
                     "(put -- before values that start with -)");
+}
+
+void declarar_carregar(Subcomandos& s, CLI::App& app, OpcoesCarregar& o) {
+    s.carregar = app.add_subcommand(
+        "carregar", "load a field's list from a SQLite query as Carregar does, and print it");
+    s.carregar->add_option("--sqlite", o.arquivo, "database file, opened read-only")->required();
+    s.carregar->add_option("--sql", o.sql, "the query whose rows become the entries")->required();
+    s.carregar->add_option("--item", o.item, "field of each entry's text (Item)")->required();
+    CLI::Option* item_data = s.carregar->add_option(
+        "--itemdata", o.item_data, "field of each entry's item data (ItemData; default: none)");
+    s.carregar->add_option("--posicionar", o.posicionar,
+                           "select the last entry whose text begins with this (ItemAPosicionar)");
+    s.carregar
+        ->add_option("--posicionar-itemdata", o.posicionar_item_data,
+                     "select the last entry whose item data begins with this "
+                     "(ItemDataAPosicionar)")
+        ->needs(item_data);
+    s.carregar->add_flag("--json", o.json, "one JSON object with the entries and the selection");
 }
 
 Subcomandos declarar(CLI::App& app, Pedido& p) {
@@ -105,11 +126,13 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
                      "the field's widgets: headless (default) or qt (real Qt widgets, offscreen "
                      "unless QT_QPA_PLATFORM says otherwise)")
         ->check(CLI::IsMember({"headless", "qt"}));
+    declarar_carregar(s, app, p.carregar);
     return s;
 }
 
 int executar(const Subcomandos& s, const Pedido& p) {
     if (s.mascaras->parsed()) return comando_mascaras();
+    if (s.carregar->parsed()) return comando_carregar(p.carregar);
     if (s.roteiro->parsed()) {
         FabricaPalco fabrica = criar_palco_headless;
         if (p.toolkit == "qt") {
@@ -184,6 +207,8 @@ void acrescentar_literais(const Subcomandos& s, Pedido& p, std::vector<std::stri
         p.roteiro = literais.front();
     } else if (s.mascaras->parsed()) {
         throw ErroCli("mascaras takes no values");
+    } else if (s.carregar->parsed()) {
+        throw ErroCli("carregar takes no values");
     } else {
         p.textos.insert(p.textos.end(), literais.begin(), literais.end());
     }

@@ -2,10 +2,13 @@
 # Command-line cases of campovivo. Each row runs the tool once and checks its standard
 # output and exit status exactly; error rows also check the one-line message on stderr.
 #
-#   casos.sh CAMPOVIVO GROUP
+#   casos.sh CAMPOVIVO GROUP [CRIAR_BANCO]
+#
+# CRIAR_BANCO (tests/cli/criar_banco.cpp) makes the databases of the carregar group.
 set -u
 campovivo=$1
 grupo=$2
+criar_banco=${3:-}
 
 falhas=0
 tmp=$(mktemp -d)
@@ -13,7 +16,8 @@ trap 'rm -rf "$tmp"' EXIT
 
 # caso NAME STATUS OUTPUT [--entrada STDIN] [--erro FRAGMENT] [--sh] -- ARGS...
 # Runs campovivo ARGS, or with --sh the shell command ARGS (campovivo in $CAMPOVIVO).
-# OUTPUT is the exact standard output without its final newline ("" for none).
+# OUTPUT is the exact standard output without its final newline ("" for none). Status 2, and
+# any status given --erro, must come with the one-line message; otherwise stderr stays empty.
 caso() {
     local nome=$1 status_esperado=$2 esperado=$3
     shift 3
@@ -34,9 +38,9 @@ caso() {
         motivo="status $status, expected $status_esperado"
     elif ! diff -u <([[ -n $esperado ]] && printf '%s\n' "$esperado") "$tmp/saida" >"$tmp/diff"; then
         motivo="standard output differs:$(printf '\n')$(cat "$tmp/diff")"
-    elif [[ $status -eq 2 ]] && ! verificar_erro "$fragmento"; then
+    elif [[ $status -eq 2 || -n $fragmento ]] && ! verificar_erro "$fragmento"; then
         motivo="stderr: $(cat "$tmp/erro")"
-    elif [[ $status -ne 2 && -s $tmp/erro ]]; then
+    elif [[ $status -ne 2 && -z $fragmento && -s $tmp/erro ]]; then
         motivo="unexpected stderr: $(cat "$tmp/erro")"
     fi
     if [[ -n $motivo ]]; then
@@ -414,6 +418,125 @@ LINHAS
         --erro 'line 2: unknown property' \
         --entrada $'{"get":"hWnd"}\n{"get":"Cor"}\n{"get":"hWnd"}' --sh -- \
         'saida=$("$CAMPOVIVO" roteiro); s=$?; printf "%s\n" "$saida" | sed -E "s/,\"erro\".*//"; exit $s'
+}
+
+# A list loaded by Carregar from databases made here: the entries, then the selection.
+grupo_carregar() {
+    local db=$tmp/cidades.db
+    "$criar_banco" "$db" "CREATE TABLE cidades (codigo INTEGER, nome TEXT, uf TEXT, area REAL);
+        INSERT INTO cidades VALUES (3550308, 'São Paulo', 'SP', 1521.11),
+            (3304557, '  Rio de Janeiro ', 'RJ', 1200.329), (3106200, 'Belo Horizonte', 'MG', NULL),
+            (3509502, 'Campinas', 'SP', 0.05), (3548708, 'Santos', 'SP', 280.67);
+        CREATE TABLE nomes (nome TEXT);
+        INSERT INTO nomes VALUES ('Ana'), (NULL), ('Carla');
+        CREATE TABLE bytes (texto TEXT);
+        INSERT INTO bytes VALUES (CAST(X'61FF62' AS TEXT)), (CAST(X'610062' AS TEXT)), ('😀');" ||
+        { echo "FAIL carregar: cannot make $db"; falhas=1; return; }
+    # UTF-16 storage can hold a lone surrogate, which only JSON writes back exactly.
+    "$criar_banco" "$tmp/utf16.db" "PRAGMA encoding = 'UTF-16le'; CREATE TABLE t (texto TEXT, codigo INTEGER);
+        INSERT INTO t VALUES (CAST(X'3DD8' AS TEXT), 1);" ||
+        { echo "FAIL carregar: cannot make utf16.db"; falhas=1; return; }
+    local todas=(carregar --sqlite "$db" --sql 'SELECT * FROM cidades ORDER BY codigo')
+    local nomes=$'Belo Horizonte\nRio de Janeiro\nCampinas\nSantos\nSão Paulo'
+
+    caso plain 0 "$nomes"$'\nListIndex\t-1\t' -- "${todas[@]}" --item nome
+    caso item-data 0 $'Belo Horizonte\tMG\nRio de Janeiro\tRJ\nCampinas\tSP\nSantos\tSP\nSão Paulo\tSP\nListIndex\t-1\t' \
+        -- "${todas[@]}" --item NOME --itemdata uf
+    caso numbers 0 $'3550308\t1521,11\n3548708\t280,67\n3509502\t0,05\nListIndex\t-1\t' -- \
+        carregar --sqlite "$db" --sql "SELECT * FROM cidades WHERE uf = 'SP' ORDER BY codigo DESC" \
+        --item codigo --itemdata area
+    caso no-rows 0 $'ListIndex\t-1\t' -- \
+        carregar --sqlite "$db" --sql "SELECT * FROM cidades WHERE uf = 'AC'" --item nome
+    caso query-text-utf8 0 $'São Paulo\nListIndex\t0\tSão Paulo' -- \
+        carregar --sqlite "$db" --sql "SELECT nome FROM cidades WHERE nome LIKE 'São%'" \
+        --item nome --posicionar SÃO
+
+    # Positioning: the last record that matches wins, prefixes compared in capitals on the
+    # value as read (before trimming). Each row checks the last line.
+    local nome argumentos selecao
+    while IFS='|' read -r nome selecao argumentos; do
+        [[ -z $nome || $nome == \#* ]] && continue
+        local -a extra
+        read -r -a extra <<<"$argumentos"
+        caso "position-$nome" 0 "${selecao//;/$'\t'}" --sh -- \
+            'set -o pipefail; "$CAMPOVIVO" "$@" | tail -n 1' _ "${todas[@]}" --item nome "${extra[@]}"
+    done <<'LINHAS'
+# name|last line (";" for a tab)|options
+last-wins|ListIndex;4;São Paulo|--posicionar s
+accent-capitals|ListIndex;4;São Paulo|--posicionar sÃo
+accent-counts|ListIndex;3;Santos|--posicionar sa
+untrimmed-value|ListIndex;-1;|--posicionar rio
+no-match|ListIndex;-1;|--posicionar x
+item-data|ListIndex;2;Campinas|--itemdata codigo --posicionar-itemdata 3509
+item-data-last-wins|ListIndex;4;São Paulo|--itemdata codigo --posicionar-itemdata 35
+later-record-wins|ListIndex;2;Campinas|--itemdata codigo --posicionar belo --posicionar-itemdata 3509
+LINHAS
+    # With item data the entries carry their tab; positioning does not change them.
+    caso position-item-data-lines 0 $'Belo Horizonte\t3106200\nRio de Janeiro\t3304557\nCampinas\t3509502\nSantos\t3548708\nSão Paulo\t3550308\nListIndex\t3\tSantos' \
+        -- "${todas[@]}" --item nome --itemdata codigo --posicionar-itemdata 354
+
+    caso json 0 '{"entradas":[{"texto":"Campinas","itemData":"SP"},{"texto":"Santos","itemData":"SP"},{"texto":"São Paulo","itemData":"SP"}],"ListIndex":0,"texto":"Campinas","erro":null}' \
+        -- carregar --sqlite "$db" --sql "SELECT nome, uf FROM cidades WHERE uf = 'SP' ORDER BY codigo" \
+        --item nome --itemdata uf --posicionar camp --json
+    caso json-no-rows 0 '{"entradas":[],"ListIndex":-1,"texto":"","erro":null}' -- \
+        carregar --sqlite "$db" --sql 'SELECT nome FROM cidades WHERE 0' --item nome --json
+
+    # Texts as SQLite decodes them: malformed UTF-8 becomes U+FFFD, U+0000 is a character.
+    caso bytes-json 0 '{"entradas":[{"texto":"a\ufffdb","itemData":""},{"texto":"a\u0000b","itemData":""},{"texto":"😀","itemData":""}],"ListIndex":-1,"texto":"","erro":null}' \
+        --sh -- '"$CAMPOVIVO" carregar --sqlite '"$db"' --sql "SELECT texto FROM bytes ORDER BY rowid" --item texto --json | sed "s/\xef\xbf\xbd/\\\\ufffd/"'
+    caso bytes-plain 0 '61 ef bf bd 62 0a 61 00 62 0a f0 9f 98 80 0a' --sh -- \
+        '"$CAMPOVIVO" carregar --sqlite '"$db"' --sql "SELECT texto FROM bytes ORDER BY rowid" --item texto | head -n 3 | od -An -tx1 | xargs'
+    caso lone-surrogate-json 0 '{"entradas":[{"texto":"\ud83d","itemData":"1"}],"ListIndex":0,"texto":"\ud83d","erro":null}' -- \
+        carregar --sqlite "$tmp/utf16.db" --sql 'SELECT * FROM t' --item texto \
+        --itemdata codigo --posicionar-itemdata 1 --json
+    caso lone-surrogate-plain 0 $'\xef\xbf\xbd\nListIndex\t-1\t' -- \
+        carregar --sqlite "$tmp/utf16.db" --sql 'SELECT texto FROM t' --item texto
+
+    # Carregar's own failures: status 1, the error on stderr, the entries loaded before it.
+    caso null-item 1 $'Ana\nListIndex\t-1\t' --erro 'error 94, valor_nulo' -- \
+        carregar --sqlite "$db" --sql 'SELECT nome FROM nomes ORDER BY rowid' --item nome
+    caso null-item-json 1 '{"entradas":[{"texto":"Ana","itemData":""}],"ListIndex":0,"texto":"Ana","erro":{"numero":94,"tipo":"valor_nulo","descricao":"Uso inválido de valor nulo"}}' \
+        --erro 'Carregar' -- carregar --sqlite "$db" --sql 'SELECT nome FROM nomes ORDER BY rowid' \
+        --item nome --posicionar a --json
+    caso null-item-data 1 $'São Paulo\t1521,11\nSantos\t280,67\nCampinas\t0,05\nRio de Janeiro\t1200,329\nListIndex\t-1\t' \
+        --erro 'error 94' -- carregar --sqlite "$db" --sql 'SELECT * FROM cidades ORDER BY codigo DESC' \
+        --item nome --itemdata area
+    caso unknown-field 1 $'ListIndex\t-1\t' --erro 'error 3265, campo_inexistente' -- \
+        "${todas[@]}" --item populacao
+    caso unknown-item-data 1 $'ListIndex\t-1\t' --erro 'error 3265' -- \
+        "${todas[@]}" --item nome --itemdata populacao
+    # A row SQLite cannot read after the first is a failure while loading.
+    caso row-failure 1 $'1\n2\nListIndex\t-1\t' --erro 'integer overflow (error 1, toolkit)' -- \
+        carregar --sqlite "$db" --item i --sql 'WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL
+            SELECT i + 1 FROM n WHERE i < 5) SELECT CASE WHEN i < 3 THEN i ELSE abs(-9223372036854775807 - 1) END AS i FROM n'
+    # The combo box holds 32,767 entries: one row more fails with the overflow error.
+    local linhas='WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @) SELECT i FROM n'
+    local contar='saida=$("$CAMPOVIVO" carregar --sqlite '"$db"' --item i --sql "$0"); s=$?
+        printf "%s\n" "$saida" | wc -l; printf "%s\n" "$saida" | tail -n 2; exit $s'
+    caso full-list 0 $'32768\n32767\nListIndex\t-1\t' --sh -- "$contar" "${linhas/@/32767}"
+    caso overflow 1 $'32768\n32767\nListIndex\t-1\t' --erro 'error 6, estouro' --sh -- \
+        "$contar" "${linhas/@/32768}"
+
+    # The database and the statement: status 2, nothing listed, the file never created.
+    caso missing-file 2 'absent' --erro "$tmp/nada.db" --sh -- \
+        '"$CAMPOVIVO" carregar --sqlite '"$tmp/nada.db"' --sql "SELECT 1 AS x" --item x; s=$?
+        [[ -e '"$tmp/nada.db"' ]] && echo created || echo absent; exit $s'
+    printf 'not a database\n' >"$tmp/texto.db"
+    caso not-a-database 2 '' --erro 'error 26' -- \
+        carregar --sqlite "$tmp/texto.db" --sql 'SELECT 1 AS x' --item x
+    caso bad-sql 2 '' --erro 'syntax error' -- carregar --sqlite "$db" --sql 'SELEC nome' --item nome
+    caso missing-table 2 '' --erro 'no such table: estados' -- \
+        carregar --sqlite "$db" --sql 'SELECT nome FROM estados' --item nome
+    caso read-only 2 '' --erro 'readonly' -- carregar --sqlite "$db" \
+        --sql "INSERT INTO nomes VALUES ('x') RETURNING nome" --item nome
+
+    # Bad arguments.
+    caso no-item 2 '' --erro 'item' -- carregar --sqlite "$db" --sql 'SELECT 1'
+    caso no-sql 2 '' --erro 'sql' -- carregar --sqlite "$db" --item nome
+    caso no-database 2 '' --erro 'sqlite' -- carregar --sql 'SELECT 1' --item nome
+    caso empty-database-name 2 '' --erro 'file name' -- carregar --sqlite '' --sql 'SELECT 1' --item x
+    caso item-data-prefix-alone 2 '' --erro 'itemdata' -- "${todas[@]}" --item nome --posicionar-itemdata 35
+    caso stray-value 2 '' --erro 'takes no values' -- "${todas[@]}" --item nome -- x
 }
 
 "grupo_$grupo"
