@@ -48,7 +48,7 @@ TEST(CNPJAlfanumerico, DigitarLetras) {
     }
 }
 
-// The control's own part of the plain value: an empty field gives "0", like any other mask.
+// What the control adds to the plain value: an empty field gives "0", like any other mask.
 // Shaping and the exit check with letters are in the engine tests and the CNPJ script.
 TEST(CNPJAlfanumerico, AtribuidoEValorPlano) {
     Sessao s;
