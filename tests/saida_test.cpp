@@ -34,9 +34,10 @@ void verificar(const LinhaSaida& l) {
     EXPECT_EQ(texto, extrai ? teste::digitos_ascii(l.texto) : l.texto);
 }
 
-TEST(FormatarTextoSaida, FormaSimplesOuExponencial) {
+TEST(FormatarTextoSaida, ValorPlano) {
     const std::u16string um_e_cem = u"1" + std::u16string(100, u'0');
     const LinhaSaida linhas[] = {
+        // Exponent form below 0.0001 and from 10^15 up, for up to 15 significant digits.
         {1, 4, u"0,0001", u"0,0001"},  // the smallest value still written plainly
         {1, 5, u"0,00010", u"0,0001"},
         {1, 9, u"0,000000005", u"5E-09"},
@@ -48,22 +49,12 @@ TEST(FormatarTextoSaida, FormaSimplesOuExponencial) {
         {2, 0, um_e_cem, u"1E+100"},
         {1, 2, u"1.000.000.000.000.000,00", u"1E+15"},
         {13, 0, u"1000000000000000", u"1E+15"},
-    };
-    for (const auto& l : linhas) verificar(l);
-}
-
-TEST(FormatarTextoSaida, MenosDigitosQueCasasDaFracaoPura) {
-    const LinhaSaida linhas[] = {
+        // Fewer digits than decimal places: a pure fraction.
         {1, 2, u"-", u"-0"},
         {1, 2, u"-5", u"-0,05"},
         {1, 9, u"12", u"1,2E-08"},
         {1, 0, u",", u"0"},
-    };
-    for (const auto& l : linhas) verificar(l);
-}
-
-TEST(FormatarTextoSaida, MaisDeQuinzeDigitosSignificativosSaemPorInteiro) {
-    const LinhaSaida linhas[] = {
+        // More than 15 significant digits are written in full.
         {1, 2, u"12.345.678.901.234.567,89", u"12345678901234567,89"},
         {1, 2, u"12.345.678.901.234.567,80", u"12345678901234567,8"},
         {1, 9, u"1234567890,123456789", u"1234567890,123456789"},
@@ -71,15 +62,12 @@ TEST(FormatarTextoSaida, MaisDeQuinzeDigitosSignificativosSaemPorInteiro) {
         {2, 0, u"1.000.000.000.000.000.001", u"1000000000000000001"},
         {2, 0, u"-9.999.999.999.999.999", u"-9999999999999999"},
         {14, 0, u"0000012345678901234567", u"12345678901234567"},
-    };
-    for (const auto& l : linhas) verificar(l);
-}
-
-TEST(FormatarTextoSaida, OutrasMascaras) {
-    const LinhaSaida linhas[] = {
+        // Other masks.
         {2, 10, u"1.234", u"1234"},  // the decimal count is not read for mask 2
-        {8, 0, u"05", u"5"},        {10, 0, u"abc", u"0"},
-        {11, 0, u"-123", u"123"},   {14, 0, u"00.000.000/0000-00", u"0"},
+        {8, 0, u"05", u"5"},
+        {10, 0, u"abc", u"0"},
+        {11, 0, u"-123", u"123"},
+        {14, 0, u"00.000.000/0000-00", u"0"},
         {11, 0, u"", u""},
     };
     for (const auto& l : linhas) verificar(l);

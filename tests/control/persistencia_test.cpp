@@ -1,4 +1,5 @@
-// Design-time settings: what a mask sets, the saved bag, the round trip, and the size.
+// Design-time settings: the saved bag, the round trip, and the size. What each mask sets is
+// pinned, with the notices, by the propriedades script.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,29 +13,6 @@ namespace {
 
 using teste::BolsaMapa;
 using teste::Sessao;
-
-TEST(Configuracao, CadaMascaraAjustaTamanhoCasasEAlinhamento) {
-    const struct {
-        int32_t mascara;
-        int16_t max_length;
-        int32_t casas;
-        int16_t alinhamento;
-    } casos[] = {
-        {0, 40, 0, 0},  {1, 22, 2, 1},  {2, 22, 0, 1},  {3, 10, 0, 0},
-        {15, 22, 0, 1}, {16, 33, 0, 0}, {-1, 33, 0, 0},  // no such mask: MaxLength kept
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.mascara);
-        Sessao s;
-        s.campo.Mascara(1);  // decimals and right alignment that the next mask must undo
-        s.campo.MaxLength(33);
-        s.campo.Mascara(c.mascara);
-        EXPECT_EQ(s.campo.Mascara(), c.mascara);
-        EXPECT_EQ(s.campo.MaxLength(), c.max_length);
-        EXPECT_EQ(s.campo.QuantidadeCasasDecimais(), c.casas);
-        EXPECT_EQ(s.campo.Alinhamento(), c.alinhamento);
-    }
-}
 
 // Moves every saved setting away from what a new control holds.
 void mudar_tudo(Sessao& s) {

@@ -135,14 +135,6 @@ TEST(Formatacao, NoComboOTextoAtribuidoContinuaMovidoAoTeclar) {
     EXPECT_EQ(s.texto(), u"000.000.000-04");
 }
 
-TEST(Formatacao, ClipTextPontoSemVirgula) {
-    Sessao s;
-    s.campo.Mascara(2);
-    s.campo.Text(u"1.234");
-    EXPECT_EQ(s.campo.ClipText(), u"1234");
-    EXPECT_EQ(s.campo.ClipTextPonto(), u"1234");
-}
-
 // A caret or forbidden list beyond 16 bits overflows before formatting.
 TEST(Guardas, AlemDe16BitsEstoura) {
     Sessao s;

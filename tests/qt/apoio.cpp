@@ -88,24 +88,10 @@ void Janela::entregar() {
     QCoreApplication::processEvents();
 }
 
-Referencia::Referencia() {
-    SeparadorInserido = 0;
-    form.hospedeiro.ao_redimensionar = [this] { campo.Resize(); };
-    campo.InitProperties();
-    form.hospedeiro.redimensionar(3000, 315);
-    form.hospedeiro.eventos.clear();
-    form.hospedeiro.avisos.clear();
-}
-
-const headless::CaixaHeadlessBase& Referencia::mostrada() const {
-    if (form.txtCombo.visivel() || !form.cboCombo.visivel()) return form.txtCombo;
-    return form.cboCombo;
-}
-
-QStringList Referencia::eventos() const {
-    QStringList r;
-    for (const auto& e : form.hospedeiro.eventos) r << texto(e);
-    return r;
+QStringList eventos(const teste::Sessao& r) {
+    QStringList l;
+    for (const auto& e : r.eventos()) l << texto(e);
+    return l;
 }
 
 namespace {
@@ -209,7 +195,7 @@ void executar(Janela& j, const QString& acoes) {
     }
 }
 
-void executar(Referencia& r, const QString& acoes) {
+void executar(teste::Sessao& r, const QString& acoes) {
     for (const QString& acao : acoes.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
         const QString arg = acao.section(QLatin1Char(':'), 1);
         if (acao.startsWith(QLatin1String("t:"))) {

@@ -1,6 +1,6 @@
 // The Qt tests' fixtures: a shown window holding the control and one plain text box after it
-// in tab order (as session scripts assume), the same session on the headless toolkit as the
-// reference, and one small action language that drives either like a user.
+// in tab order (as session scripts assume), and one small action language that drives it or
+// the same session on the headless toolkit (teste::Sessao, the reference) like a user.
 #pragma once
 
 #include <QLineEdit>
@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
-#include <pjtcampovivo/control/campo_vivo.hpp>
-#include <pjtcampovivo/toolkit/headless/formulario.hpp>
 #include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
+#include "support/sessao_headless.hpp"
 
 namespace pjtCampoVivo::teste_qt {
 
@@ -55,24 +54,15 @@ class Janela {
     static void entregar();
 };
 
-// The same session on the headless toolkit.
-class Referencia {
-  public:
-    Referencia();
-
-    headless::Formulario form;
-    CampoVivo campo{form.txtCombo, form.cboCombo, form.tela, form.hospedeiro};
-
-    const headless::CaixaHeadlessBase& mostrada() const;
-    QStringList eventos() const;
-};
+// The events the headless host heard, as the window records them.
+QStringList eventos(const teste::Sessao& r);
 
 // Actions, separated by "|": "t:TEXT" types, "k:NAME" presses Backspace, Enter, Tab, Delete,
 // Home, End, Left or Right, "c:TEXT" pastes, "s:START,LENGTH" selects, "abrir" opens the
 // list, "clicar:I" opens it and picks entry I, "duplo" double-clicks, "sair" clicks into
 // proximo, "focar" clicks into the control, "tab" enters it from proximo with the Tab key.
 void executar(Janela& j, const QString& acoes);
-void executar(Referencia& r, const QString& acoes);
+void executar(teste::Sessao& r, const QString& acoes);
 
 QString texto(std::u16string_view s);
 
