@@ -5,16 +5,20 @@
 //   - one type-ahead search of the lookup style over 32,767 names, when only the last entry
 //     matches and when none does, against a plain loop over the entries' folded forms;
 //   - Carregar of 32,767 rows from a SQLite file, against stepping the same statement with
-//     the C API and copying both columns.
+//     the C API and copying both columns;
+//   - with PesquisarNovamente sim, the keystroke whose FimItensLista loads a page of 100
+//     entries from SQLite and shows one of them, against the same page loaded with Nao, where
+//     the user must type the character a second time to see it.
 //
 //   bench_controle --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 //                  --benchmark_enable_random_interleaving=true
 //
 // The typing runs twice: with the headless host, which records every event as a text, and
 // with a minimal host that only calls the handlers, so the recording's share can be told
-// apart. Every benchmark reports "alocacoes", heap allocations per keystroke, call, search
-// or row. After the run the ratios to the references are printed (medians when repetitions
-// were asked for), on stdout for the console format and on stderr otherwise.
+// apart. Every benchmark reports "alocacoes", heap allocations per keystroke, call, search,
+// row or loaded page (its untimed reset left out). After the run the ratios to the references are
+// printed (medians when repetitions were asked for), on stdout for the console format and on stderr
+// otherwise.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -61,6 +65,9 @@ class ContadorAlocacoes {
         estado.counters["alocacoes"] =
             benchmark::Counter(feitas / itens_por_iteracao, benchmark::Counter::kAvgIterations);
     }
+
+    // Leaves out the allocations of untimed work done since the count began.
+    void descontar(std::uint64_t alocacoes) { inicio_ += alocacoes; }
 
   private:
     std::uint64_t inicio_;
@@ -564,6 +571,86 @@ void carregar_com_sqlite(benchmark::State& estado, const std::string& arquivo) {
     estado.SetItemsProcessed(estado.iterations() * static_cast<int64_t>(tamanho_lista));
 }
 
+// ---- A page loaded by the keystroke ---------------------------------------------------------
+
+// No entry of the first page begins with the typed key; the page the key loads all do.
+constexpr std::u16string_view tecla_da_pagina = u"M";
+constexpr int tamanho_pagina = 100;
+
+// A text as an SQL string literal, and a number as SQL digits.
+std::u16string literal_sql(std::u16string_view texto) {
+    std::u16string literal = u"'";
+    for (const char16_t c : texto) {
+        if (c == u'\'') literal += c;
+        literal += c;
+    }
+    return literal + u'\'';
+}
+
+std::u16string decimal_sql(int n) {
+    const std::string digitos = std::to_string(n);
+    return {digitos.begin(), digitos.end()};
+}
+
+// The host's FimItensLista: appends a page of the names that begin with the searched text,
+// with their ids, read from SQLite.
+void carregar_pagina(CampoVivo& campo, const std::string& arquivo, std::u16string_view texto) {
+    const std::u16string prefixo = literal_sql(texto);
+    const std::u16string sql = u"SELECT id, nome FROM nomes WHERE substr(nome, 1, length(" +
+                               prefixo + u")) = " + prefixo + u" LIMIT " +
+                               decimal_sql(tamanho_pagina);
+    sqlite::RecordsetSqlite rs(arquivo, sql);
+    for (; !rs.Eof(); rs.MoveNext())
+        campo.AddItem(*rs.Campo(u"nome"), std::nullopt, *rs.Campo(u"id"));
+}
+
+// The lookup field as the keystroke finds it: the first page loaded, nothing typed, nothing
+// remembered, and the host's handler loading the next page.
+class CampoComPaginas {
+  public:
+    CampoComPaginas(const std::string& arquivo, int32_t pesquisar_novamente) : arquivo_(arquivo) {
+        f.campo.Estilo(valor(eEstilo::ComboBoxLookUpAteLimiteDados));
+        f.campo.PesquisarNovamente(pesquisar_novamente);
+        f.form.hospedeiro.tratadores.FimItensLista = [this](std::u16string& TextoProcurado) {
+            carregar_pagina(f.campo, arquivo_, TextoProcurado);
+        };
+        recomecar();
+    }
+
+    void recomecar() {
+        const std::u16string prefixo = literal_sql(tecla_da_pagina);
+        sqlite::RecordsetSqlite rs(
+            arquivo_, u"SELECT id, nome FROM nomes WHERE substr(nome, 1, length(" + prefixo +
+                          u")) <> " + prefixo + u" LIMIT " + decimal_sql(tamanho_pagina));
+        f.campo.Carregar(&rs, u"nome", u"id");
+        f.campo.Text(u"");  // an emptied text forgets the remembered entry
+        f.esquecer();
+    }
+
+    FormularioComCampo f;
+
+  private:
+    const std::string& arquivo_;
+};
+
+// One iteration types the key once (sim) or twice (Nao) and ends showing the first entry of
+// the loaded page; the field is then put back, untimed.
+void teclar_pagina(benchmark::State& estado, const std::string& arquivo,
+                   int32_t pesquisar_novamente) {
+    CampoComPaginas c(arquivo, pesquisar_novamente);
+    const int vezes = pesquisar_novamente == valor(eNaoSim::sim) ? 1 : 2;
+    ContadorAlocacoes contador;
+    for (auto _ : estado) {
+        for (int i = 0; i < vezes; ++i) c.f.form.teclar(tecla_da_pagina);
+        estado.PauseTiming();
+        const std::uint64_t antes = alocacoes_ate_agora();
+        c.recomecar();
+        contador.descontar(alocacoes_ate_agora() - antes);
+        estado.ResumeTiming();
+    }
+    contador.relatar(estado, 1);
+}
+
 // ---- Registration and checks -----------------------------------------------------------------
 
 // One line of the closing table: the control's benchmark against its reference, each time
@@ -592,6 +679,8 @@ constexpr const char* pesquisa_nenhuma_controle = "Pesquisa/nenhuma/CampoVivo";
 constexpr const char* pesquisa_nenhuma_laco = "Pesquisa/nenhuma/laco_simples";
 constexpr const char* carregar_controle = "Carregar/32767/CampoVivo";
 constexpr const char* carregar_sqlite = "Carregar/32767/sqlite_direto";
+constexpr const char* pagina_sim = "PaginaNaTecla/100/PesquisarNovamente_sim";
+constexpr const char* pagina_nao = "PaginaNaTecla/100/Nao_duas_teclas";
 
 void registrar(const std::vector<std::vector<std::u16string>>& chamadas,
                const std::string& arquivo) {
@@ -647,6 +736,17 @@ void registrar(const std::vector<std::vector<std::u16string>>& chamadas,
     })->Unit(benchmark::kMillisecond);
     comparacoes().push_back(
         {"Carregar 32,767 rows", carregar_controle, 1, carregar_sqlite, 1, 1.5, 1e3, "ms"});
+
+    benchmark::RegisterBenchmark(pagina_sim, [&arquivo](benchmark::State& e) {
+        teclar_pagina(e, arquivo, valor(eNaoSim::sim));
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(pagina_nao, [&arquivo](benchmark::State& e) {
+        teclar_pagina(e, arquivo, valor(eNaoSim::Nao));
+    })->Unit(benchmark::kMicrosecond);
+    // One keystroke fewer against one search more, the SQLite page dominating both: no dearer
+    // than the two keys, within noise.
+    comparacoes().push_back(
+        {"page of 100 loaded and shown (1 key / 2)", pagina_sim, 1, pagina_nao, 1, 1.1, 1e6, "us"});
 }
 
 // The search inputs must be what they claim: the last entry is the only one the completed
@@ -693,6 +793,27 @@ bool pesquisa_e_carga_conferem(const std::string& arquivo) {
                  h.campo.List(static_cast<int16_t>(tamanho_lista - 1)) == ultimo_nome &&
                  h.campo.ItemData(static_cast<int16_t>(tamanho_lista - 1)) == u"32767",
              "Carregar loads every row");
+
+    // Both ways end on the first entry of the page the key loaded; with Nao the first key is
+    // refused.
+    for (const int32_t pesquisar : {valor(eNaoSim::sim), valor(eNaoSim::Nao)}) {
+        CampoComPaginas c(arquivo, pesquisar);
+        const bool primeira_sem_m =
+            c.f.campo.ListCount() == tamanho_pagina &&
+            std::none_of(c.f.form.cboCombo.lista().begin(), c.f.form.cboCombo.lista().end(),
+                         [](const std::u16string& e) { return e.starts_with(tecla_da_pagina); });
+        c.f.form.teclar(tecla_da_pagina);
+        const bool mostrada = c.f.campo.ListIndex() == tamanho_pagina &&
+                              c.f.campo.Text().starts_with(tecla_da_pagina);
+        if (pesquisar == valor(eNaoSim::Nao)) {
+            conferir(!mostrada && c.f.campo.Text().empty(), "with Nao the first key is refused");
+            c.f.form.teclar(tecla_da_pagina);
+        }
+        conferir(primeira_sem_m && c.f.campo.ListCount() == 2 * tamanho_pagina &&
+                     c.f.campo.ListIndex() == tamanho_pagina &&
+                     c.f.campo.Text().starts_with(tecla_da_pagina),
+                 "the key loads a page of 100 and shows its first entry");
+    }
     return ok;
 }
 

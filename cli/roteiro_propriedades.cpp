@@ -108,6 +108,9 @@ constexpr Propriedade propriedades[]{
     {u"CNPJAlfanumerico", T::Int32, false,
      [](CampoVivo& c, int16_t) -> Valor { return c.CNPJAlfanumerico(); },
      [](CampoVivo& c, const Valor& v, int16_t) { c.CNPJAlfanumerico(i32(v)); }},
+    {u"PesquisarNovamente", T::Int32, false,
+     [](CampoVivo& c, int16_t) -> Valor { return c.PesquisarNovamente(); },
+     [](CampoVivo& c, const Valor& v, int16_t) { c.PesquisarNovamente(i32(v)); }},
 };
 
 ValorJson::Tipo tipo_json(TipoPropriedade tipo) {

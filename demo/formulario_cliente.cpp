@@ -157,11 +157,13 @@ void FormularioCliente::configurar_campos() {
     for (const EstadoCivil& e : EstadosCivis) estado_civil.AddItem(e.texto, std::nullopt, e.codigo);
 
     // Names such as "Olho d'Água" need the apostrophe; the list is loaded later, from the
-    // database, 100 entries at a time.
+    // database, 100 entries at a time. The page a keystroke loads is searched in that same
+    // keystroke, so the user never types a character twice.
     CampoVivo& cidade = campo(u"cidade")->campo();
     cidade.Estilo(valor(eEstilo::ComboBoxLookUpAteLimiteDados));
     cidade.Mascara(valor(eMascara::Texto));
     cidade.QtdMaxRegRetornadosPesqLookUp(100);
+    cidade.PesquisarNovamente(valor(eNaoSim::sim));
     cidade.ToolTipText(u"Digite o início do nome do município");
 }
 

@@ -267,13 +267,16 @@ class Passeio {
         }
     }
 
-    // Types "São Paulo" into Cidade as a user would: a key the list cannot take is refused
-    // and makes the host load the next page of names that begin with the text so far, so the
-    // user types it again.
+    // Types "São Paulo" into Cidade as a user would, one key per character: a key the list
+    // cannot take makes the host load the next page of names that begin with the text so far,
+    // and the field, with PesquisarNovamente on, finds one of them in the same keystroke.
     void cidade() {
         qt::CampoVivoWidget* w = form_.campo(u"cidade");
         if (com_foco() != w) {
             falhar(u"the focus should be in Cidade, it is in "_s + rotulo(com_foco()));
+        }
+        if (w->PesquisarNovamente() != qt::CampoVivoWidget::sim) {
+            falhar(u"Cidade's PesquisarNovamente is not sim"_s);
         }
         const int primeira_pagina = w->ListCount();
         if (primeira_pagina <= 0) falhar(u"the city list is empty"_s);
@@ -282,17 +285,21 @@ class Passeio {
         const QString alvo = u"São Paulo"_s;
         for (qsizetype i = 0; i < alvo.size(); ++i) {
             const QString prefixo = alvo.left(i + 1);
-            for (int vez = 1;; ++vez) {
-                teclar(alvo.mid(i, 1));
-                const bool aceita = w->Text().startsWith(prefixo, Qt::CaseInsensitive);
-                saida_ << "    typed " << utf8(aspas(alvo.mid(i, 1))) << " -> Text "
-                       << utf8(aspas(w->Text())) << ", ListIndex " << w->ListIndex()
-                       << (aceita ? "" : "  (refused)") << "\n";
-                if (aceita) break;
-                if (vez == 2) {
-                    falhar(u"Cidade refused "_s + aspas(alvo.mid(i, 1)) +
-                           u" twice: no page brought a name beginning with "_s + aspas(prefixo));
-                }
+            const std::size_t paginas_antes = paginas_.size();
+            teclar(alvo.mid(i, 1));
+            saida_ << "    typed " << utf8(aspas(alvo.mid(i, 1))) << " -> Text "
+                   << utf8(aspas(w->Text())) << ", ListIndex " << w->ListIndex() << "\n";
+            if (!w->Text().startsWith(prefixo, Qt::CaseInsensitive)) {
+                falhar(u"Cidade refused "_s + aspas(alvo.mid(i, 1)) +
+                       (paginas_.size() == paginas_antes
+                            ? u": no page was loaded"_s
+                            : u": the page it loaded brought no name beginning with "_s +
+                                  aspas(prefixo)));
+            }
+            if (w->SelStart() != i + 1 || w->SelLength() != w->Text().size() - (i + 1)) {
+                falhar(u"after "_s + aspas(prefixo) + u" Cidade's caret is at "_s +
+                       QString::number(w->SelStart()) + u" with "_s +
+                       QString::number(w->SelLength()) + u" selected"_s);
             }
         }
         const int indice = w->ListIndex();

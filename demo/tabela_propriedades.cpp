@@ -32,7 +32,8 @@ struct Propriedade {
     const char* enumeracao;  // published enumeration of an enumerated row
 };
 
-// Enabled and CNPJAlfanumerico are yes/no settings: they show as eNaoSim's published names.
+// Enabled, CNPJAlfanumerico and PesquisarNovamente are yes/no settings: they show as eNaoSim's
+// published names.
 constexpr Propriedade Propriedades[] = {
     {"Estilo", Tipo::Enumerada, "eEstilo"},
     {"Mascara", Tipo::Enumerada, "eMascara"},
@@ -42,6 +43,7 @@ constexpr Propriedade Propriedades[] = {
     {"MaxLength", Tipo::Inteiro, nullptr},
     {"QtdMaxRegRetornadosPesqLookUp", Tipo::Real, nullptr},
     {"CNPJAlfanumerico", Tipo::Enumerada, "eNaoSim"},
+    {"PesquisarNovamente", Tipo::Enumerada, "eNaoSim"},
     {"Alinhamento", Tipo::Enumerada, "eAlinhamento"},
     {"Enabled", Tipo::Enumerada, "eNaoSim"},
     {"ToolTipText", Tipo::Texto, nullptr},

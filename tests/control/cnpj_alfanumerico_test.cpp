@@ -2,6 +2,7 @@
 // gives the fourteen characters as plain value. Saved only when on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 

@@ -114,7 +114,8 @@ TEST(Persistencia, BolsaVaziaDaOsPadroes) {
     const BolsaMapa gravada = gravar(s);
     std::vector<std::u16string> chaves;
     for (const auto& e : gravada.escritas) chaves.push_back(e.chave);
-    chaves.push_back(u"CNPJAlfanumerico");  // always read, written only when on
+    // Always read, written only when on.
+    chaves.insert(chaves.end(), {u"CNPJAlfanumerico", u"PesquisarNovamente"});
     EXPECT_EQ(vazia.lidas, chaves);
     EXPECT_EQ(gravada.escritas, gravar(nova).escritas);
 }

@@ -59,6 +59,7 @@ const std::vector<CampoProjetado>& campos_projetados() {
           {"QtdMaxRegRetornadosPesqLookUp", 250.0}}},
         {"cidade",
          {{"Estilo", e(W::ComboBoxLookUpAteLimiteDados)},
+          {"PesquisarNovamente", e(W::sim)},
           {"CapsLockMixed", e(W::LowerCase)},
           {"QtdMaxRegRetornadosPesqLookUp", 37.5},
           {"Enabled", false},

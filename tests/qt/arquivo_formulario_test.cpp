@@ -129,21 +129,39 @@ class TestesArquivo : public QObject {
         QVERIFY(escritas(*novo2) == escritas(*novo));
     }
 
-    // The alphanumeric CNPJ key is saved only when on; a file without it loads it off.
-    void cnpjAlfanumericoSoQuandoLigado() {
+    // The keys saved only when on follow the eighteen, in the control's order; a file without
+    // one loads it off.
+    void chavesSoQuandoLigadas_data() {
+        QTest::addColumn<QStringList>("ligadas");
+        QTest::newRow("CNPJAlfanumerico") << QStringList{"CNPJAlfanumerico"};
+        QTest::newRow("PesquisarNovamente") << QStringList{"PesquisarNovamente"};
+        QTest::newRow("as duas") << QStringList{"CNPJAlfanumerico", "PesquisarNovamente"};
+    }
+
+    void chavesSoQuandoLigadas() {
+        QFETCH(QStringList, ligadas);
         QWidget form;
         auto* ligado = new CampoVivoWidget(&form);
         auto* desligado = new CampoVivoWidget(&form);
         for (auto* w : {ligado, desligado}) w->setMascara(14);
-        QVERIFY(ligado->setProperty("CNPJAlfanumerico", 1));
+        for (const QString& p : ligadas)
+            QVERIFY(ligado->setProperty(qPrintable(p), QVariant::fromValue(CampoVivoWidget::sim)));
         qt::salvar_formulario(caminho, {{"a", ligado}, {"b", desligado}});
-        QCOMPARE(propriedades(caminho, 0).last()[QStringLiteral("chave")].toString(),
-                 QStringLiteral("CNPJAlfanumerico"));
-        QCOMPARE(propriedades(caminho, 0).size(), 19);
+        const QJsonArray salvas = propriedades(caminho, 0);
+        QCOMPARE(salvas.size(), 18 + ligadas.size());
+        for (qsizetype i = 0; i < ligadas.size(); ++i) {
+            const QJsonValue chave = salvas[18 + i];
+            QCOMPARE(chave[QStringLiteral("chave")].toString(), ligadas[i]);
+            QCOMPARE(chave[QStringLiteral("tipo")].toString(), QStringLiteral("int32"));
+            QCOMPARE(chave[QStringLiteral("valor")].toInt(), 1);
+        }
         QCOMPARE(propriedades(caminho, 1).size(), 18);
         qt::abrir_formulario(caminho, {{"a", desligado}, {"b", ligado}});
-        QCOMPARE(desligado->property("CNPJAlfanumerico").toInt(), 1);
-        QCOMPARE(ligado->property("CNPJAlfanumerico").toInt(), 0);
+        for (const char* p : {"CNPJAlfanumerico", "PesquisarNovamente"}) {
+            QCOMPARE(desligado->property(p).toInt(), ligadas.contains(QLatin1String(p)) ? 1 : 0);
+            QCOMPARE(ligado->property(p).toInt(), 0);
+        }
+        if (!ligadas.contains(QStringLiteral("CNPJAlfanumerico"))) return;
         ligado->setText(QStringLiteral("191"));
         desligado->setText(QStringLiteral("191"));
         QCOMPARE(ligado->ClipText(), QStringLiteral("191"));

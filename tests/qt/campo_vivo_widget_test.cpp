@@ -320,8 +320,18 @@ class TestesWidget : public QObject {
         }
     }
 
-    // The host adds an entry and rewrites the searched text; the search goes on with both.
+    void fimItensListaPeloSlot_data() {
+        QTest::addColumn<int>("pesquisar_novamente");
+        QTest::addColumn<QString>("depois_de_mx");
+        QTest::newRow("Nao") << int(qt::CampoVivoWidget::Nao) << "Maria";
+        QTest::newRow("sim") << int(qt::CampoVivoWidget::sim) << "Mxyz";
+    }
+
+    // The host adds an entry and rewrites the searched text; the search goes on with both, and
+    // with PesquisarNovamente finds the added entry in the keystroke that asked for it.
     void fimItensListaPeloSlot() {
+        QFETCH(int, pesquisar_novamente);
+        QFETCH(QString, depois_de_mx);
         const auto tratar = [](CampoVivo& c, QString& procurado) {
             if (procurado == QLatin1String("Mx")) c.AddItem(u"Mxyz");
             if (procurado == QLatin1String("Mariz")) procurado = QStringLiteral("Marx");
@@ -332,6 +342,14 @@ class TestesWidget : public QObject {
         Janela j;
         teste::Sessao r;
         preparar(j, r, 2, 0, marias);
+        QSignalSpy avisos(j.campo, &qt::CampoVivoWidget::propriedadeAlterada);
+        QVERIFY(j.campo->setProperty(
+            "PesquisarNovamente",
+            QVariant::fromValue(static_cast<qt::CampoVivoWidget::eNaoSim>(pesquisar_novamente))));
+        QCOMPARE(avisos.size(), 1);
+        QCOMPARE(avisos[0][0].toString(), QStringLiteral("PesquisarNovamente"));
+        QCOMPARE(j.campo->campo().PesquisarNovamente(), pesquisar_novamente);
+        r.campo.PesquisarNovamente(pesquisar_novamente);
         QObject::connect(j.campo, &qt::CampoVivoWidget::FimItensLista,
                          [&](QString* t) { tratar(j.campo->campo(), *t); });
         r.form.hospedeiro.tratadores.FimItensLista = [&](std::u16string& t) {
@@ -339,8 +357,12 @@ class TestesWidget : public QObject {
             tratar(r.campo, q);
             t = q.toStdU16String();
         };
-        executar(j, acoes);
-        executar(r, acoes);
+        const QString primeira = acoes.left(4);
+        executar(j, primeira);
+        executar(r, primeira);
+        QCOMPARE(j.edicao()->text(), depois_de_mx);
+        executar(j, acoes.mid(5));
+        executar(r, acoes.mid(5));
         conferir(j, r, mensagens);
         QCOMPARE(j.campo->ListCount(), 3);
     }

@@ -192,6 +192,11 @@ void CampoVivo::CNPJAlfanumerico(int32_t valor) {
     hospedeiro_.PropertyChanged(u"CNPJAlfanumerico");
 }
 
+void CampoVivo::PesquisarNovamente(int32_t valor) {
+    PesquisarNovamente_ = valor;
+    hospedeiro_.PropertyChanged(u"PesquisarNovamente");
+}
+
 bool CampoVivo::cnpj_alfanumerico() const noexcept {
     return Mascara_ == valor(eMascara::CNPJ) && CNPJAlfanumerico_ == valor(eNaoSim::sim);
 }
@@ -251,6 +256,7 @@ void CampoVivo::ReadProperties(BolsaPropriedades& bolsa) {
     QtdMaxRegRetornadosPesqLookUp_ =
         bolsa.ReadProperty(u"QtdMaxRegRetornadosPesqLookUp", int16_t{100}).como_double();
     CNPJAlfanumerico_ = bolsa.ReadProperty(u"CNPJAlfanumerico", int16_t{0}).como_int32();
+    PesquisarNovamente_ = bolsa.ReadProperty(u"PesquisarNovamente", int16_t{0}).como_int32();
 }
 
 void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
@@ -283,9 +289,11 @@ void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
     bolsa.WriteProperty(u"MaxLength", MaxLength_, int16_t{0});
     bolsa.WriteProperty(u"QtdMaxRegRetornadosPesqLookUp", QtdMaxRegRetornadosPesqLookUp_,
                         int16_t{100});
-    // Written only when on, so a form that never used it is saved exactly as before.
+    // Written only when on, so a form that never used them is saved exactly as before.
     if (CNPJAlfanumerico_ != 0)
         bolsa.WriteProperty(u"CNPJAlfanumerico", CNPJAlfanumerico_, int16_t{0});
+    if (PesquisarNovamente_ != 0)
+        bolsa.WriteProperty(u"PesquisarNovamente", PesquisarNovamente_, int16_t{0});
 }
 
 // ---- Value members -----------------------------------------------------------------------

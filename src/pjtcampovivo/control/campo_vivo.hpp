@@ -92,6 +92,12 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     // ClipText gives the fourteen characters with their leading zeros. Saved only when sim.
     int32_t CNPJAlfanumerico() const noexcept { return CNPJAlfanumerico_; }
     void CNPJAlfanumerico(int32_t valor);
+    // eNaoSim. With sim (1) the lookup style searches again, right after FimItensLista, for
+    // an entry that begins with the whole text the handler left, the refused character
+    // included: the host's new entries are found in the keystroke that asked for them.
+    // Saved only when sim.
+    int32_t PesquisarNovamente() const noexcept { return PesquisarNovamente_; }
+    void PesquisarNovamente(int32_t valor);
 
     // The shown box's text, as formatted.
     std::u16string Text() const;
@@ -230,6 +236,7 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     double QtdMaxRegRetornadosPesqLookUp_ = 0;
     int32_t FazerConsistenciaBasica_ = 0;
     int32_t CNPJAlfanumerico_ = 0;
+    int32_t PesquisarNovamente_ = 0;
     std::optional<std::vector<std::u16string>> colItemData_;
     // The list's entries folded for the type-ahead search, kept in step with the combo box's
     // list by every member that changes it, so a keystroke compares without copying or

@@ -4,6 +4,7 @@
 
 #include <pjtcampovivo/control/campo_vivo.hpp>
 #include <pjtcampovivo/control/teclas.hpp>
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include <pjtcampovivo/formatting/separador_inserido.hpp>
 #include <pjtcampovivo/toolkit/cores.hpp>
 #include <pjtcampovivo/toolkit/letras.hpp>
@@ -130,21 +131,34 @@ void CampoVivo::PesquisarLookUp() {
         cboCombo_.SelStart(std::max(lngSelStartAnterior_ - 1, 0));
 
         hospedeiro_.FimItensLista(texto);
-
-        // The host may have added entries: look again, over the list it left, for an entry
-        // that is exactly the text without the refused character.
-        bool achada_de_novo = false;
-        if (!texto.empty()) {
-            const std::u16string_view sem_ultimo =
-                std::u16string_view(texto).substr(0, texto.size() - 1);
-            if (const auto i = procurar_prefixo(sem_ultimo, tamanho)) {
-                cboCombo_.ListIndex(*i);
-                lngListIndex_ = *i;
-                achada_de_novo = true;
-            }
-        }
         const auto fim = static_cast<int32_t>(texto.size());
-        cboCombo_.SelStart(achada_de_novo ? fim : std::max(fim - 1, 0));
+
+        // With PesquisarNovamente the first pass runs again, over the list the host left and
+        // with the whole text it left: an entry it loaded that begins with the text is shown
+        // at once, the caret after the text, and the typed character stays. An emptied text
+        // searches nothing, as in the second pass.
+        std::optional<int16_t> carregada;
+        if (PesquisarNovamente_ == valor(eNaoSim::sim) && !texto.empty())
+            carregada = procurar_prefixo(texto, texto.size());
+        if (carregada) {
+            cboCombo_.ListIndex(*carregada);
+            lngListIndex_ = *carregada;
+            cboCombo_.SelStart(fim);
+        } else {
+            // The host may have added entries: look again, over the list it left, for an entry
+            // that is exactly the text without the refused character.
+            bool achada_de_novo = false;
+            if (!texto.empty()) {
+                const std::u16string_view sem_ultimo =
+                    std::u16string_view(texto).substr(0, texto.size() - 1);
+                if (const auto i = procurar_prefixo(sem_ultimo, tamanho)) {
+                    cboCombo_.ListIndex(*i);
+                    lngListIndex_ = *i;
+                    achada_de_novo = true;
+                }
+            }
+            cboCombo_.SelStart(achada_de_novo ? fim : std::max(fim - 1, 0));
+        }
     }
     cboCombo_.SelLength(static_cast<int32_t>(cboCombo_.Text().size()));
     blnEscrevendo_ = false;

@@ -59,8 +59,9 @@ const Chave Chaves[] = {
     {u"MaxLength", [](const ValorPropriedade& v) { v.como_int16(); }, "a 16-bit integer"},
     {u"QtdMaxRegRetornadosPesqLookUp", [](const ValorPropriedade& v) { v.como_double(); },
      "a number"},
-    // Written only when on: files saved without it load as before.
+    // Written only when on: files saved without them load as before.
     {u"CNPJAlfanumerico", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
+    {u"PesquisarNovamente", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
 };
 
 const Chave* chave_conhecida(const QString& nome) {

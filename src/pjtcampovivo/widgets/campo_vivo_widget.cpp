@@ -322,6 +322,15 @@ void CampoVivoWidget::setCNPJAlfanumerico(eNaoSim v) {
 void CampoVivoWidget::setCNPJAlfanumerico(int v) {
     campo().CNPJAlfanumerico(v);
 }
+CampoVivoWidget::eNaoSim CampoVivoWidget::PesquisarNovamente() const {
+    return static_cast<eNaoSim>(campo().PesquisarNovamente());
+}
+void CampoVivoWidget::setPesquisarNovamente(eNaoSim v) {
+    setPesquisarNovamente(static_cast<int>(v));
+}
+void CampoVivoWidget::setPesquisarNovamente(int v) {
+    campo().PesquisarNovamente(v);
+}
 CampoVivoWidget::eAlinhamento CampoVivoWidget::Alinhamento() const {
     return static_cast<eAlinhamento>(campo().Alinhamento());
 }

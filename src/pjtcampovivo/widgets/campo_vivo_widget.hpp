@@ -83,6 +83,7 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     Q_PROPERTY(eEstilo Estilo READ Estilo WRITE setEstilo)
     Q_PROPERTY(eMascara Mascara READ Mascara WRITE setMascara)
     Q_PROPERTY(eNaoSim CNPJAlfanumerico READ CNPJAlfanumerico WRITE setCNPJAlfanumerico)
+    Q_PROPERTY(eNaoSim PesquisarNovamente READ PesquisarNovamente WRITE setPesquisarNovamente)
     Q_PROPERTY(eQuantidadeCasasDecimais QuantidadeCasasDecimais READ QuantidadeCasasDecimais WRITE
                    setQuantidadeCasasDecimais)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
@@ -171,6 +172,9 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     eNaoSim CNPJAlfanumerico() const;
     void setCNPJAlfanumerico(eNaoSim v);
     void setCNPJAlfanumerico(int v);
+    eNaoSim PesquisarNovamente() const;
+    void setPesquisarNovamente(eNaoSim v);
+    void setPesquisarNovamente(int v);
     eAlinhamento Alinhamento() const;
     void setAlinhamento(eAlinhamento v);
     void setAlinhamento(int v);

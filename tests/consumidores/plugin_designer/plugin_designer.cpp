@@ -37,7 +37,8 @@ constexpr Descricao descricoes[] = {
 
 // The settings the examples' and the tests' forms set in Designer.
 constexpr const char* propriedades_de_projeto[] = {
-    "Estilo", "Mascara", "MaxLength", "QuantidadeCasasDecimais", "Alinhamento", "CNPJAlfanumerico",
+    "Estilo",      "Mascara",          "MaxLength",          "QuantidadeCasasDecimais",
+    "Alinhamento", "CNPJAlfanumerico", "PesquisarNovamente",
 };
 
 int falhar(const QString& motivo) {
