@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 
