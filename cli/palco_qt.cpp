@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -42,8 +43,9 @@ std::u16string u16(const QString& s) {
     return s.toStdU16String();
 }
 
+// Unit for unit: QString::fromUtf16 would drop a leading byte order mark.
 QString qs(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+    return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
 }
 
 std::u16string numero(int n) {
@@ -75,9 +77,17 @@ EstadoCaixa estado_de(const Caixa& c) {
             c.BackColor(), c.Visible(),  c.Enabled(),   c.ToolTipText()};
 }
 
-// A character as a keyboard sends it: the key of its capital, the character as text.
+// A character as a keyboard sends it: the key of its capital, the character as text. A
+// control character has no key that types it: it arrives composed, as an input method
+// commits it.
 void digitar(QWidget* alvo, char16_t c) {
     const QChar ch(c);
+    if (c < 0x20 || c == 0x7F) {
+        QInputMethodEvent composto;
+        composto.setCommitString(QString(ch));
+        QApplication::sendEvent(alvo, &composto);
+        return;
+    }
     const auto codigo = ch.toUpper().unicode();
     const auto k = codigo < 0x100 ? static_cast<Qt::Key>(codigo) : Qt::Key_unknown;
     QTest::sendKeyEvent(QTest::Click, alvo, k, QString(ch), Qt::NoModifier);
@@ -103,6 +113,20 @@ Qt::Key tecla_qt(Tecla t) {
             return Qt::Key_Right;
     }
     return Qt::Key_unknown;
+}
+
+// The keys a typed character 8, 9 or 13 stands for.
+std::optional<Tecla> tecla_do_caractere(char16_t c) {
+    switch (c) {
+        case 8:
+            return Tecla::Backspace;
+        case 9:
+            return Tecla::Tab;
+        case 13:
+            return Tecla::Enter;
+        default:
+            return std::nullopt;
+    }
 }
 
 class PalcoQt;
@@ -176,18 +200,25 @@ class PalcoQt final : public Palco {
 
     void teclar(std::u16string_view texto) override {
         for (const char16_t c : texto) {
-            entrar();
-            agir([&] { digitar(mostrada(), c); });
+            // Backspace, Tab and Enter are keys of their own, as tecla presses them.
+            const std::optional<Tecla> t = tecla_do_caractere(c);
+            no_campo([&] {
+                if (t) {
+                    QTest::keyClick(mostrada(), tecla_qt(*t));
+                } else {
+                    digitar(mostrada(), c);
+                }
+            });
         }
-        if (texto.empty()) entrar();
+        if (texto.empty()) focar();
     }
 
     void tecla(Tecla t) override {
-        entrar();
-        agir([&] { QTest::keyClick(mostrada(), tecla_qt(t)); });
+        no_campo([&] { QTest::keyClick(mostrada(), tecla_qt(t)); });
     }
 
     void selecionar(int32_t inicio, int32_t tamanho) override {
+        if (!habilitada()) return;
         entrar();
         // As a mouse drag leaves it: within the text, no notification.
         QLineEdit* e = edicao();
@@ -202,22 +233,30 @@ class PalcoQt final : public Palco {
     }
 
     void colar(std::u16string_view texto) override {
-        entrar();
-        agir([&] {
-            QGuiApplication::clipboard()->setText(qs(texto));
-            QTest::keyClick(mostrada(), Qt::Key_V, Qt::ControlModifier);
+        no_campo([&] {
+            const QString colado = qs(texto);
+            if (!colado.contains(u'\r') && !colado.contains(u'\n')) {
+                QGuiApplication::clipboard()->setText(colado);
+                QTest::keyClick(mostrada(), Qt::Key_V, Qt::ControlModifier);
+                return;
+            }
+            // Ctrl+V pastes a copied line without its line break and what follows; a script's
+            // paste is the whole text, which reaches the edit as the middle button's paste
+            // does: one change, no key.
+            if (!edicao()->isReadOnly()) edicao()->insert(colado);
         });
     }
 
-    void focar() override { entrar(); }
+    void focar() override {
+        if (habilitada()) entrar();
+    }
 
     void sair() override {
         agir([&] { proximo_->setFocus(Qt::MouseFocusReason); });
     }
 
     void clicar(int16_t indice) override {
-        entrar();
-        agir([&] {
+        no_campo([&] {
             // The pick from the open list: the list closes, then Qt reports the entry chosen.
             QComboBox* combo = campo_->caixaCombo();
             if (indice < 0 || indice >= combo->count()) {
@@ -229,8 +268,7 @@ class PalcoQt final : public Palco {
     }
 
     void abrir() override {
-        entrar();
-        agir([&] {
+        no_campo([&] {
             QComboBox* combo = campo_->caixaCombo();
             combo->showPopup();
             QCoreApplication::processEvents();
@@ -239,8 +277,7 @@ class PalcoQt final : public Palco {
     }
 
     void duplo() override {
-        entrar();
-        agir([&] {
+        no_campo([&] {
             QEvent::Type tipo = QEvent::MouseButtonDblClick;
             QMouseEvent evento(tipo, QPointF(1, 1), edicao()->mapToGlobal(QPointF(1, 1)),
                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -304,6 +341,19 @@ class PalcoQt final : public Palco {
     QLineEdit* edicao() const {
         if (campo_->caixaTexto()->isVisibleTo(campo_)) return campo_->caixaTexto();
         return campo_->caixaCombo()->lineEdit();
+    }
+
+    // A disabled box takes no user action.
+    bool habilitada() const { return mostrada()->isEnabled(); }
+
+    // Clicks into the shown box, then runs passo as the next step; nothing while the box is
+    // disabled.
+    template <class F>
+    void no_campo(F&& passo) {
+        if (!habilitada()) return;
+        entrar();
+        if (!habilitada()) return;
+        agir(std::forward<F>(passo));
     }
 
     // Clicks into the shown box when the focus is elsewhere.

@@ -14,7 +14,11 @@
 # say why a file did not load.
 if(TARGET pjtcampovivo_roteiro)
   campovivo_fuzz(roteiro SOURCES fuzz_roteiro.cpp LIBS pjtcampovivo_roteiro)
-  campovivo_fuzz(roteiro_gerado SOURCES fuzz_roteiro_gerado.cpp LIBS pjtcampovivo_roteiro)
+  # The script generator is shared with the test that replays its scripts on both stages.
+  campovivo_fuzz(roteiro_gerado
+    SOURCES fuzz_roteiro_gerado.cpp ${PROJECT_SOURCE_DIR}/tests/support/gerador_roteiro.cpp
+    LIBS pjtcampovivo_roteiro)
+  target_include_directories(fuzz_roteiro_gerado PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 endif()
 if(TARGET pjtcampovivo_widgets)
   campovivo_fuzz(formulario SOURCES fuzz_formulario.cpp LIBS pjtCampoVivo::widgets)

@@ -64,7 +64,9 @@ class PJTCAMPOVIVO_CONTROL_EXPORT Caixa {
     virtual std::u16string ToolTipText() const = 0;
     virtual void ToolTipText(std::u16string_view texto) = 0;
 
-    // Moves the focus here (nothing when the box has it already).
+    // Moves the focus here (nothing when the box has it already, or is disabled or hidden).
+    // Hiding or disabling the box that has the focus moves the focus on before the setter
+    // returns.
     virtual void SetFocus() = 0;
     // Places the box; its height stays as it is.
     virtual void Move(int32_t esquerda, int32_t topo, int32_t largura) = 0;

@@ -25,7 +25,8 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CaixaCombo : public Caixa {
     // code raises no Click.
     virtual int16_t ListIndex() const = 0;
     virtual void ListIndex(int16_t i) = 0;
-    // Position the list gave the most recently added entry (-1 before any).
+    // Position the list gave the most recently added entry: -1 before any, and after
+    // RemoveItem or Clear until the next AddItem.
     virtual int16_t NewIndex() const = 0;
     virtual int16_t TopIndex() const = 0;
     virtual void TopIndex(int16_t i) = 0;

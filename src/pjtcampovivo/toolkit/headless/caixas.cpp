@@ -44,7 +44,7 @@ void CaixaHeadlessBase::substituir_selecao(std::u16string_view texto) {
 }
 
 void CaixaHeadlessBase::aplicar_caractere(char16_t c) {
-    if (c == 13 || c == 9) return;
+    if (c == 13 || c == 9 || recusa_edicao()) return;
     if (c == 8) {
         if (sel_tamanho_ > 0) {
             substituir_selecao(u"");
@@ -59,6 +59,7 @@ void CaixaHeadlessBase::aplicar_caractere(char16_t c) {
 }
 
 void CaixaHeadlessBase::apagar_adiante() {
+    if (recusa_edicao()) return;
     if (sel_tamanho_ == 0) {
         if (sel_inicio_ >= static_cast<int32_t>(texto_.size())) return;
         sel_tamanho_ = 1;
@@ -78,6 +79,7 @@ void CaixaHeadlessBase::selecionar(int32_t inicio, int32_t tamanho_selecao) {
 }
 
 void CaixaHeadlessBase::colar(std::u16string_view texto) {
+    if (recusa_edicao()) return;
     substituir_selecao(texto);
 }
 
@@ -157,6 +159,8 @@ void CaixaComboHeadless::RemoveItem(int16_t posicao) {
     contar("RemoveItem");
     exigir_posicao(posicao, static_cast<int32_t>(lista_.size()));
     lista_.erase(lista_.begin() + posicao);
+    // The entry added last may have moved or gone: no position names it any more.
+    novo_indice_ = -1;
     if (indice_ == posicao) {
         indice_ = -1;
     } else if (indice_ > posicao) {

@@ -19,11 +19,14 @@ namespace pjtCampoVivo::headless {
 
 class CaixaHeadlessBase;
 
-// Who owns the focus: the headless form. A box asks it to move the focus to itself.
+// Who owns the focus: the headless form. A box asks it to move the focus to itself, and
+// tells it when it was shown, hidden, enabled or disabled, so that the focus never stays in
+// a box the user cannot reach.
 class PJTCAMPOVIVO_HEADLESS_EXPORT DonoFoco {
   public:
     virtual void focar(CaixaHeadlessBase& caixa) = 0;
     virtual bool tem_foco(const CaixaHeadlessBase& caixa) const = 0;
+    virtual void alcance_alterado(CaixaHeadlessBase& caixa) = 0;
 
   protected:
     ~DonoFoco() = default;
@@ -40,7 +43,8 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaHeadlessBase {
     void definir_dono_foco(DonoFoco* dono) noexcept { dono_foco_ = dono; }
     NotificacoesCaixa* ouvinte() const noexcept { return ouvinte_; }
 
-    // What the user does. None of these counts as a seam call or can be made to fail.
+    // What the user does. None of these counts as a seam call or can be made to fail. A
+    // locked box takes no edit from the user: typing, deleting and pasting change nothing.
     // A character that survived KeyPress: 8 deletes the selection or the character before
     // the caret, 13 and 9 change nothing, any other code replaces the selection.
     void aplicar_caractere(char16_t c);
@@ -67,6 +71,7 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaHeadlessBase {
     int32_t largura() const noexcept { return largura_; }
 
   protected:
+    virtual bool recusa_edicao() const noexcept { return false; }
     // Replaces the content and raises Change when it differs. The caret is placed before
     // the notification, so the handler sees it where it will stay.
     void trocar_conteudo(std::u16string novo, int32_t cursor);
@@ -149,6 +154,7 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaHeadless : public Costura, public CaixaH
     void Visible(bool valor) override {
         contar("Visible=");
         visivel_ = valor;
+        if (dono_foco_ != nullptr) dono_foco_->alcance_alterado(*this);
     }
     bool Enabled() const override {
         contar("Enabled");
@@ -157,6 +163,7 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaHeadless : public Costura, public CaixaH
     void Enabled(bool valor) override {
         contar("Enabled=");
         habilitada_ = valor;
+        if (dono_foco_ != nullptr) dono_foco_->alcance_alterado(*this);
     }
     std::u16string ToolTipText() const override {
         contar("ToolTipText");
@@ -166,9 +173,10 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaHeadless : public Costura, public CaixaH
         contar("ToolTipText=");
         dica_ = texto;
     }
+    // A disabled or hidden box does not take the focus.
     void SetFocus() override {
         contar("SetFocus");
-        if (dono_foco_ != nullptr) dono_foco_->focar(*this);
+        if (dono_foco_ != nullptr && habilitada_ && visivel_) dono_foco_->focar(*this);
     }
     void Move(int32_t esquerda, int32_t topo, int32_t largura) override {
         contar("Move");
@@ -279,6 +287,9 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT CaixaComboHeadless final : public CaixaHeadle
     int32_t ajuda() const noexcept { return ajuda_; }
 
     static constexpr int32_t Janela = 0x00010001;
+
+  protected:
+    bool recusa_edicao() const noexcept override { return travada_; }
 
   private:
     void exigir_posicao(int32_t i, int32_t limite) const;

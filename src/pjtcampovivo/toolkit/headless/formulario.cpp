@@ -26,15 +26,35 @@ Formulario::Formulario() {
         caixa->definir_dono_foco(this);
     }
     foco_ = &proximo;
+    avisada_ = &proximo;
 }
 
 void Formulario::focar(CaixaHeadlessBase& caixa) {
     if (foco_ == &caixa) return;
     CaixaHeadlessBase* anterior = foco_;
     foco_ = &caixa;
-    if (anterior != nullptr && anterior->ouvinte() != nullptr) anterior->ouvinte()->LostFocus();
+    // Only a box that heard GotFocus hears LostFocus: one the focus passed through while a
+    // LostFocus handler took it back never had it.
+    if (anterior != nullptr && anterior == avisada_) {
+        avisada_ = nullptr;
+        if (anterior->ouvinte() != nullptr) anterior->ouvinte()->LostFocus();
+    }
     // A LostFocus handler may have taken the focus back; then caixa never gets it.
-    if (foco_ == &caixa && caixa.ouvinte() != nullptr) caixa.ouvinte()->GotFocus();
+    if (foco_ != &caixa) return;
+    avisada_ = &caixa;
+    if (caixa.ouvinte() != nullptr) caixa.ouvinte()->GotFocus();
+}
+
+void Formulario::alcance_alterado(CaixaHeadlessBase& /*caixa*/) {
+    // The focus never stays where the user cannot reach: a disabled box sends it on to
+    // proximo, a box hidden by a change of style hands it to the box now shown.
+    if (!foco_no_campo()) return;
+    CaixaHeadlessBase& mostrada = caixa_mostrada();
+    if (!foco_->habilitada()) {
+        focar(proximo);
+    } else if (foco_ != &mostrada) {
+        focar(mostrada.habilitada() ? mostrada : static_cast<CaixaHeadlessBase&>(proximo));
+    }
 }
 
 CaixaHeadlessBase& Formulario::caixa_mostrada() {
@@ -67,10 +87,11 @@ void Formulario::entregar_teclas() {
         const std::u16string teclas = std::move(tela.fila.front());
         tela.fila.pop_front();
         if (teclas != u"{TAB}") continue;
-        // Tab order: the control, then proximo, then the control again.
+        // Tab order: the control, then proximo, then the control again, unless it is
+        // disabled.
         acao_do_usuario([&] {
             if (foco_ == &proximo) {
-                focar(caixa_mostrada());
+                if (caixa_mostrada().habilitada()) focar(caixa_mostrada());
             } else {
                 focar(proximo);
             }
@@ -89,14 +110,19 @@ void Formulario::digitar(CaixaHeadlessBase& caixa, char16_t c) {
     if (ouvinte != nullptr) ouvinte->KeyUp(cima.codigo, cima.shift);
 }
 
+template <typename Acao>
+void Formulario::no_campo(Acao&& acao) {
+    if (!caixa_mostrada().habilitada()) return;
+    acao_do_usuario([&] { entrar_no_campo(); });
+    if (!caixa_mostrada().habilitada()) return;
+    acao_do_usuario([&] { acao(caixa_mostrada()); });
+}
+
 void Formulario::teclar(std::u16string_view texto) {
-    // Each character is one user action; one that moved the focus away (Enter) sends the
-    // user back into the control for the next.
-    for (const char16_t c : texto) {
-        acao_do_usuario([&] { entrar_no_campo(); });
-        acao_do_usuario([&] { digitar(caixa_mostrada(), c); });
-    }
-    if (texto.empty()) acao_do_usuario([&] { entrar_no_campo(); });
+    // Each character is one user action; one that moved the focus away (Enter, Tab) sends
+    // the user back into the control for the next.
+    for (const char16_t c : texto) no_campo([&](CaixaHeadlessBase& caixa) { digitar(caixa, c); });
+    if (texto.empty()) focar();
 }
 
 void Formulario::tecla_especial(CaixaHeadlessBase& caixa, int16_t codigo, int32_t cursor) {
@@ -115,9 +141,7 @@ void Formulario::tecla_especial(CaixaHeadlessBase& caixa, int16_t codigo, int32_
 }
 
 void Formulario::tecla(Tecla t) {
-    acao_do_usuario([&] { entrar_no_campo(); });
-    acao_do_usuario([&] {
-        CaixaHeadlessBase& caixa = caixa_mostrada();
+    no_campo([&](CaixaHeadlessBase& caixa) {
         const auto fim = static_cast<int32_t>(caixa.texto().size());
         switch (t) {
             case Tecla::Backspace:
@@ -149,34 +173,31 @@ void Formulario::tecla(Tecla t) {
 }
 
 void Formulario::selecionar(int32_t inicio, int32_t tamanho) {
+    if (!caixa_mostrada().habilitada()) return;
     acao_do_usuario([&] { entrar_no_campo().selecionar(inicio, tamanho); });
 }
 
 void Formulario::colar(std::u16string_view texto) {
-    acao_do_usuario([&] { entrar_no_campo(); });
-    acao_do_usuario([&] { caixa_mostrada().colar(texto); });
+    no_campo([&](CaixaHeadlessBase& caixa) { caixa.colar(texto); });
 }
 
 void Formulario::focar() {
+    if (!caixa_mostrada().habilitada()) return;
     acao_do_usuario([&] { entrar_no_campo(); });
 }
 
 void Formulario::clicar(int16_t indice) {
-    acao_do_usuario([&] { entrar_no_campo(); });
-    acao_do_usuario([&] { cboCombo.clicar(indice); });
+    no_campo([&](CaixaHeadlessBase&) { cboCombo.clicar(indice); });
 }
 
 void Formulario::abrir() {
-    acao_do_usuario([&] { entrar_no_campo(); });
-    acao_do_usuario([&] {
+    no_campo([&](CaixaHeadlessBase&) {
         if (cboCombo.ouvinte() != nullptr) cboCombo.ouvinte()->DropDown();
     });
 }
 
 void Formulario::duplo() {
-    acao_do_usuario([&] { entrar_no_campo(); });
-    acao_do_usuario([&] {
-        CaixaHeadlessBase& caixa = caixa_mostrada();
+    no_campo([&](CaixaHeadlessBase& caixa) {
         if (caixa.ouvinte() != nullptr) caixa.ouvinte()->DblClick();
     });
 }

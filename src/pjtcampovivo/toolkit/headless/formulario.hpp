@@ -35,7 +35,8 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT Formulario final : private DonoFoco {
     bool foco_no_campo() const noexcept { return foco_ == &txtCombo || foco_ == &cboCombo; }
 
     // The user acts on the control's shown inner box (the combo box when the text box is
-    // hidden), clicking into it first when the focus is elsewhere.
+    // hidden), clicking into it first when the focus is elsewhere. A disabled box takes no
+    // user action: then these do nothing.
     void teclar(std::u16string_view texto);
     void tecla(Tecla t);
     void selecionar(int32_t inicio, int32_t tamanho);
@@ -51,6 +52,9 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT Formulario final : private DonoFoco {
     // unless the LostFocus handler sent the focus elsewhere.
     void focar(CaixaHeadlessBase& caixa) override;
     bool tem_foco(const CaixaHeadlessBase& caixa) const override { return foco_ == &caixa; }
+    // A box was shown, hidden, enabled or disabled: the focus leaves a box the user can no
+    // longer reach, before the member that changed it returns.
+    void alcance_alterado(CaixaHeadlessBase& caixa) override;
 
   private:
     CaixaHeadlessBase& caixa_mostrada();
@@ -58,11 +62,17 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT Formulario final : private DonoFoco {
     // Runs one user action, then delivers the keystrokes it injected.
     template <typename Acao>
     void acao_do_usuario(Acao&& acao);
+    // Clicks into the shown box, then runs acao(the shown box) as the next user action;
+    // nothing while that box is disabled.
+    template <typename Acao>
+    void no_campo(Acao&& acao);
     void entregar_teclas();
     void digitar(CaixaHeadlessBase& caixa, char16_t c);
     void tecla_especial(CaixaHeadlessBase& caixa, int16_t codigo, int32_t cursor);
 
     CaixaHeadlessBase* foco_ = nullptr;
+    // The box that was last told GotFocus and not yet LostFocus.
+    CaixaHeadlessBase* avisada_ = nullptr;
     int profundidade_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include <pjtcampovivo/toolkit/headless/hospedeiro.hpp>
 
+#include <algorithm>
 #include <string>
 
 namespace pjtCampoVivo::headless {
@@ -20,8 +21,9 @@ void chamar(const F& tratador, Args&... args) {
 }  // namespace
 
 void HospedeiroHeadless::redimensionar(int32_t largura, int32_t altura) {
-    largura_ = largura;
-    altura_ = altura;
+    // As a window's, the extent is never negative.
+    largura_ = std::max(largura, 0);
+    altura_ = std::max(altura, 0);
     if (ao_redimensionar) ao_redimensionar();
 }
 

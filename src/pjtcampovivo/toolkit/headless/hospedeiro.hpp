@@ -35,7 +35,7 @@ class PJTCAMPOVIVO_HEADLESS_EXPORT HospedeiroHeadless final : public Hospedeiro 
     bool modo_usuario = true;
     Fonte fonte_ambiente;
 
-    // The host changes the control's size and tells it (Resize).
+    // The host changes the control's size (a negative extent is 0) and tells it (Resize).
     void redimensionar(int32_t largura, int32_t altura);
     int32_t altura() const noexcept { return altura_; }
     int32_t largura() const noexcept { return largura_; }

@@ -28,6 +28,10 @@ constexpr int32_t ValorInvalido = 380;
 // Each step the user can take back; older ones are forgotten.
 constexpr std::size_t PassosDeHistorico = 100;
 
+// While a seam call runs, the first failure of a handler that Qt's events ran meanwhile (the
+// focus moving on) waits here for the call to rethrow it.
+thread_local std::exception_ptr* falha_da_chamada = nullptr;
+
 [[noreturn]] void recusar(const char* operacao) {
     throw Erro(ValorInvalido, TipoErro::Toolkit,
                std::string("Valor de propriedade inválido em ") + operacao);
@@ -188,8 +192,27 @@ void CaixaQtBase::protegido(F&& f) noexcept {
     try {
         f();
     } catch (const std::exception& e) {
-        dono_.falha(e);
+        if (falha_da_chamada == nullptr) {
+            dono_.falha(e);
+        } else if (!*falha_da_chamada) {
+            *falha_da_chamada = std::current_exception();
+        }
     }
+}
+
+template <class F>
+void CaixaQtBase::com_eventos(F&& f) {
+    std::exception_ptr falha;
+    struct Escopo {
+        std::exception_ptr* anterior;
+        ~Escopo() { falha_da_chamada = anterior; }
+    } escopo{std::exchange(falha_da_chamada, &falha)};
+    f();
+    if (falha) std::rethrow_exception(falha);
+}
+
+bool CaixaQtBase::chamada_falhou() noexcept {
+    return falha_da_chamada != nullptr && *falha_da_chamada;
 }
 
 void CaixaQtBase::mudanca_de_codigo() {
@@ -316,7 +339,7 @@ void CaixaQtBase::frente(Cor cor) {
 
 void CaixaQtBase::visivel(bool valor) {
     visivel_ = valor;
-    dono_.visibilidade_alterada();
+    com_eventos([this] { dono_.visibilidade_alterada(); });
 }
 
 bool CaixaQtBase::habilitada() const {
@@ -324,7 +347,8 @@ bool CaixaQtBase::habilitada() const {
 }
 
 void CaixaQtBase::habilitada(bool valor) {
-    alvo_.setEnabled(valor);
+    // Qt moves the focus on from a box it disables.
+    com_eventos([&] { alvo_.setEnabled(valor); });
 }
 
 std::u16string CaixaQtBase::dica() const {
@@ -336,8 +360,10 @@ void CaixaQtBase::dica(std::u16string_view texto) {
 }
 
 void CaixaQtBase::focar() {
-    if (com_foco_) return;
-    alvo_.setFocus(Qt::OtherFocusReason);
+    // Qt would give a hidden box the focus as soon as it is shown; the seam's box does not
+    // take it at all.
+    if (com_foco_ || !visivel_ || !alvo_.isEnabled()) return;
+    com_eventos([this] { alvo_.setFocus(Qt::OtherFocusReason); });
 }
 
 void CaixaQtBase::mover(int32_t esquerda, int32_t topo, int32_t largura) {
@@ -548,20 +574,27 @@ bool CaixaQtBase::foco(QFocusEvent& evento) {
     }
     if (edicao_.text() == antes.texto) selecionar(antes.inicio, antes.tamanho);
 
+    // Once a handler has failed, the seam call that moved the focus is over: the focus
+    // moves on without notifications.
+    const bool notificar = !chamada_falhou();
     if (evento.gotFocus()) {
         if (com_foco_) return true;
         com_foco_ = true;
+        if (!notificar) return true;
         acao_usuario([this] {
             if (ouvinte_ != nullptr) ouvinte_->GotFocus();
         });
         return true;
     }
     // Another window becoming active, or a popup (the list, a context menu) opening, does
-    // not take the field away from the user.
-    if (evento.reason() == Qt::ActiveWindowFocusReason || evento.reason() == Qt::PopupFocusReason)
+    // not take the field away from the user; nor does the open list taking the focus for its
+    // entries (with no reason of its own).
+    if (evento.reason() == Qt::ActiveWindowFocusReason || evento.reason() == Qt::PopupFocusReason ||
+        QApplication::activePopupWidget() != nullptr)
         return true;
     if (!com_foco_) return true;
     com_foco_ = false;
+    if (!notificar) return true;
     acao_usuario([this] {
         if (ouvinte_ != nullptr) ouvinte_->LostFocus();
     });
@@ -1051,6 +1084,8 @@ void CaixaComboQt::AddItem(std::u16string_view texto, std::optional<int32_t> pos
 
 void CaixaComboQt::RemoveItem(int16_t posicao) {
     exigir_posicao(posicao, combo_.count());
+    // The entry added last may have moved or gone: no position names it any more.
+    novo_indice_ = -1;
     if (indice_ == posicao) {
         indice_ = -1;
     } else if (indice_ > posicao) {

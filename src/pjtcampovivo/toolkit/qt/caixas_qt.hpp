@@ -125,9 +125,16 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CaixaQtBase : public QObject {
     // is the state the step goes back to (for changes Qt made before we heard of them).
     template <class F>
     void acao_usuario(F&& f, std::optional<Instantaneo> antes = std::nullopt);
-    // Runs f from Qt's side (a signal, an override): a failure goes to the owner.
+    // Runs f from Qt's side (a signal, an override): a failure goes to the owner, or to the
+    // seam call that made Qt run f (com_eventos).
     template <class F>
     void protegido(F&& f) noexcept;
+    // Runs f, a seam call during which Qt delivers events at once (the focus moving on): the
+    // first failure of a handler they run ends the call, as on the headless boxes.
+    template <class F>
+    void com_eventos(F&& f);
+    // A handler failed during the seam call in progress.
+    static bool chamada_falhou() noexcept;
 
     // While an own change runs, Qt's signals about the edit are not the user's doing.
     class Propria {

@@ -1,0 +1,241 @@
+// Generated session scripts replayed on the headless stage and on real Qt widgets must answer
+// alike, line by line. Only what each realisation chooses for itself is left out of the
+// comparison: the control's height, the window handle a "get" of hWnd reads, the values of
+// "Font" and "MouseIcon" in a written property bag, and error descriptions.
+//
+//   roteiro_headless_igual_qt [ROTEIROS [SEGUNDOS [PRIMEIRA_SEMENTE]]]
+//
+// Script i comes from seed PRIMEIRA_SEMENTE + i; the run stops early, saying so, once
+// SEGUNDOS have gone by. Each script that answers differently is written to
+// roteiro_diferente_SEED.jsonl in the working directory (`campovivo roteiro` and
+// `campovivo roteiro --toolkit qt` replay it), and the first differing line of each side is
+// printed.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include "cli/erro_cli.hpp"
+#include "cli/json_leitura.hpp"
+#include "cli/palco.hpp"
+#include "cli/roteiro.hpp"
+#include "support/gerador_roteiro.hpp"
+
+namespace {
+
+using namespace pjtCampoVivo;
+using namespace pjtCampoVivo::cli;
+using Tipo = ValorJson::Tipo;
+
+// A generated script: at most as long as the fuzz target makes them.
+constexpr int LinhasPorRoteiro = 40;
+// The differing scripts shown in full; the rest are counted and saved.
+constexpr int DiferencasMostradas = 3;
+
+std::vector<std::string> gerar(uint64_t semente) {
+    teste::EscolhasSemente escolhas(semente);
+    teste::GeradorRoteiro gerador(escolhas);
+    const auto quantas = escolhas.inteiro(1, LinhasPorRoteiro);
+    std::vector<std::string> linhas;
+    for (int64_t i = 0; i < quantas; ++i) linhas.push_back(gerador.linha());
+    return linhas;
+}
+
+std::unique_ptr<Recordset> sem_banco(const std::string&, std::u16string_view) {
+    throw ErroCli("database files are not opened by this test");
+}
+
+// Each line's output, or what stopped the line from running.
+std::vector<std::string> reproduzir(const std::vector<std::string>& roteiro,
+                                    const FabricaPalco& fabrica) {
+    // A fresh process starts with the flag clear; both stages share this thread's.
+    SeparadorInserido = 0;
+    std::vector<std::string> saidas;
+    try {
+        ExecucaoRoteiro execucao(fabrica, sem_banco);
+        for (std::size_t i = 0; i < roteiro.size(); ++i) {
+            std::string saida;
+            execucao.executar(roteiro[i], i + 1, saida);
+            saidas.push_back(std::move(saida));
+        }
+    } catch (const std::exception& e) {
+        saidas.push_back(std::string("the line did not run: ") + e.what());
+    }
+    return saidas;
+}
+
+ValorJson* membro(ValorJson& objeto, std::u16string_view chave) {
+    return const_cast<ValorJson*>(objeto.membro(chave));
+}
+
+void apagar(ValorJson* v) {
+    if (v != nullptr) *v = ValorJson{};
+}
+
+bool le_hwnd(const std::string& linha) {
+    const ValorJson l = ler_json(linha);
+    const ValorJson* get = l.membro(u"get");
+    return get != nullptr && get->tipo == Tipo::Texto && get->texto == u"hWnd";
+}
+
+// The output with what a realisation chooses for itself cleared.
+ValorJson mascarado(const std::string& saida, bool hwnd) {
+    ValorJson v = ler_json(saida);
+    if (ValorJson* erro = membro(v, u"erro"); erro != nullptr && erro->tipo == Tipo::Objeto)
+        apagar(membro(*erro, u"descricao"));
+    if (ValorJson* estado = membro(v, u"estado"); estado != nullptr) {
+        if (ValorJson* campo = membro(*estado, u"campo"); campo != nullptr)
+            apagar(membro(*campo, u"altura"));
+    }
+    ValorJson* valor = membro(v, u"valor");
+    if (hwnd) apagar(valor);
+    if (valor != nullptr && valor->tipo == Tipo::Lista) {
+        for (ValorJson& par : valor->lista) {
+            const bool propria =
+                par.tipo == Tipo::Lista && par.lista.size() == 3 &&
+                (par.lista[0].texto == u"Font" || par.lista[0].texto == u"MouseIcon");
+            if (!propria) continue;
+            apagar(&par.lista[1]);
+            apagar(&par.lista[2]);
+        }
+    }
+    return v;
+}
+
+std::string caminho_texto(const std::string& caminho, std::u16string_view chave) {
+    std::string c = caminho;
+    for (const char16_t u : chave) c.push_back(u < 0x80 ? static_cast<char>(u) : '?');
+    return c;
+}
+
+// Where two outputs first differ ("estado.foco"), or nothing when they agree.
+std::optional<std::string> diferenca(const ValorJson& a, const ValorJson& b,
+                                     const std::string& caminho) {
+    const std::string aqui = caminho.empty() ? "(the line)" : caminho;
+    if (a.tipo != b.tipo) return aqui;
+    switch (a.tipo) {
+        case Tipo::Nulo:
+            return std::nullopt;
+        case Tipo::Booleano:
+            if (a.booleano != b.booleano) return aqui;
+            return std::nullopt;
+        case Tipo::Numero:
+            if (a.literal != b.literal) return aqui;
+            return std::nullopt;
+        case Tipo::Texto:
+            if (a.texto != b.texto) return aqui;
+            return std::nullopt;
+        case Tipo::Lista:
+            if (a.lista.size() != b.lista.size()) return aqui + " (length)";
+            for (std::size_t i = 0; i < a.lista.size(); ++i) {
+                if (auto d =
+                        diferenca(a.lista[i], b.lista[i], aqui + "[" + std::to_string(i) + "]"))
+                    return d;
+            }
+            return std::nullopt;
+        case Tipo::Objeto:
+            if (a.objeto.size() != b.objeto.size()) return aqui + " (members)";
+            for (std::size_t i = 0; i < a.objeto.size(); ++i) {
+                const std::string dentro =
+                    caminho_texto(caminho.empty() ? "" : caminho + ".", a.objeto[i].chave);
+                if (a.objeto[i].chave != b.objeto[i].chave) return dentro + " (key)";
+                if (auto d = diferenca(a.objeto[i].valor, b.objeto[i].valor, dentro)) return d;
+            }
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+struct Divergencia {
+    std::size_t linha;  // 0-based
+    std::string onde;
+};
+
+std::optional<Divergencia> comparar(const std::vector<std::string>& roteiro,
+                                    const std::vector<std::string>& headless,
+                                    const std::vector<std::string>& qt) {
+    for (std::size_t i = 0; i < headless.size() || i < qt.size(); ++i) {
+        if (i >= headless.size() || i >= qt.size()) return Divergencia{i, "one side stopped"};
+        if (headless[i] == qt[i]) continue;
+        try {
+            const bool hwnd = le_hwnd(roteiro[i]);
+            if (auto d = diferenca(mascarado(headless[i], hwnd), mascarado(qt[i], hwnd), ""))
+                return Divergencia{i, *d};
+        } catch (const std::exception&) {
+            return Divergencia{i, "an output that is not JSON"};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string guardar(uint64_t semente, const std::vector<std::string>& roteiro) {
+    const std::string nome = "roteiro_diferente_" + std::to_string(semente) + ".jsonl";
+    std::ofstream arquivo(nome, std::ios::binary);
+    for (const auto& l : roteiro) arquivo << l << '\n';
+    return nome;
+}
+
+// A line as the report shows it: long texts cut short (the saved script has them whole).
+std::string curto(std::string_view linha) {
+    constexpr std::size_t limite = 2000;
+    if (linha.size() <= limite) return std::string(linha);
+    return std::string(linha.substr(0, limite)) + "... (" + std::to_string(linha.size()) +
+           " bytes)";
+}
+
+std::string lado(const std::vector<std::string>& saidas, std::size_t i) {
+    return i < saidas.size() ? curto(saidas[i]) : "(nothing)";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const long roteiros = argc > 1 ? std::atol(argv[1]) : 300;
+    const double segundos = argc > 2 ? std::atof(argv[2]) : 600;
+    const uint64_t primeira = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
+
+    const FabricaPalco qt = fabrica_palco_qt();
+    if (!qt) {
+        std::fprintf(stderr, "this build has no Qt stage\n");
+        return 1;
+    }
+    const auto inicio = std::chrono::steady_clock::now();
+    long comparados = 0;
+    long diferentes = 0;
+    for (long n = 0; n < roteiros; ++n) {
+        const std::chrono::duration<double> passado = std::chrono::steady_clock::now() - inicio;
+        if (passado.count() > segundos) {
+            std::printf("time budget of %.0f s spent: stopping after %ld scripts\n", segundos,
+                        comparados);
+            break;
+        }
+        const uint64_t semente = primeira + static_cast<uint64_t>(n);
+        const std::vector<std::string> roteiro = gerar(semente);
+        const std::vector<std::string> headless = reproduzir(roteiro, criar_palco_headless);
+        const std::vector<std::string> qt_saidas = reproduzir(roteiro, qt);
+        ++comparados;
+        const auto d = comparar(roteiro, headless, qt_saidas);
+        if (!d) continue;
+        ++diferentes;
+        const std::string arquivo = guardar(semente, roteiro);
+        std::printf("seed %llu: line %zu differs at %s (script in %s)\n",
+                    static_cast<unsigned long long>(semente), d->linha + 1, d->onde.c_str(),
+                    arquivo.c_str());
+        if (diferentes > DiferencasMostradas) continue;
+        for (std::size_t i = 0; i <= d->linha && i < roteiro.size(); ++i)
+            std::printf("  %s\n", curto(roteiro[i]).c_str());
+        std::printf("headless: %s\nqt:       %s\n", lado(headless, d->linha).c_str(),
+                    lado(qt_saidas, d->linha).c_str());
+    }
+    const std::chrono::duration<double> total = std::chrono::steady_clock::now() - inicio;
+    std::printf("%ld scripts compared in %.1f s, %ld differ\n", comparados, total.count(),
+                diferentes);
+    return diferentes == 0 && comparados > 0 ? 0 : 1;
+}
