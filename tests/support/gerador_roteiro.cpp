@@ -151,7 +151,11 @@ std::string GeradorRoteiro::atribuicao() {
     auto par = [](std::string_view nome, const std::string& valor) {
         return citado(nome) + ", \"valor\": " + valor;
     };
-    switch (escolha(0, 21)) {
+    switch (escolha(0, 23)) {
+        case 22:
+            return par("CNPJAlfanumerico", numero(-1, 2));
+        case 23:
+            return par("PesquisarNovamente", numero(-1, 2));
         case 0:
         case 1:
             return par("Estilo", numero(0, 2));
@@ -197,7 +201,9 @@ std::string GeradorRoteiro::atribuicao() {
 }
 
 std::string GeradorRoteiro::leitura() {
-    static constexpr std::array<std::string_view, 24> simples{"FazerConsistenciaBasica",
+    static constexpr std::array<std::string_view, 26> simples{"CNPJAlfanumerico",
+                                                              "PesquisarNovamente",
+                                                              "FazerConsistenciaBasica",
                                                               "Alinhamento",
                                                               "Enabled",
                                                               "hWnd",
@@ -286,7 +292,9 @@ std::string GeradorRoteiro::valor_de_bolsa() {
 }
 
 std::string GeradorRoteiro::bolsa() {
-    static constexpr std::array<std::string_view, 18> chaves{"ForeColor",
+    static constexpr std::array<std::string_view, 20> chaves{"CNPJAlfanumerico",
+                                                             "PesquisarNovamente",
+                                                             "ForeColor",
                                                              "Alinhamento",
                                                              "Enabled",
                                                              "Font",
