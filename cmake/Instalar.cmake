@@ -23,19 +23,10 @@ set(CAMPOVIVO_INSTALL_PLUGINDIR "${_plugins}/designer"
 
 # Under a system library directory nothing needs an RPATH; under any other prefix every
 # installed binary finds the libraries relative to itself, so the tree can be moved.
-foreach(_d libdir plugindir bindir)
-  string(TOUPPER ${_d} _D)
-  if(_d STREQUAL "plugindir")
-    set(_v CAMPOVIVO_INSTALL_PLUGINDIR)
-  else()
-    set(_v CMAKE_INSTALL_${_D})
-  endif()
-  if(IS_ABSOLUTE "${${_v}}")
-    set(_cheio_${_d} "${${_v}}")
-  else()
-    set(_cheio_${_d} "${CMAKE_INSTALL_PREFIX}/${${_v}}")
-  endif()
-endforeach()
+set(_cheio_libdir "${CMAKE_INSTALL_FULL_LIBDIR}")
+set(_cheio_bindir "${CMAKE_INSTALL_FULL_BINDIR}")
+cmake_path(ABSOLUTE_PATH CAMPOVIVO_INSTALL_PLUGINDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+           OUTPUT_VARIABLE _cheio_plugindir)
 if("${_cheio_libdir}" IN_LIST CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES)
   set(_rpath_lib "")
   set(_rpath_bin "")
@@ -100,11 +91,8 @@ install(FILES "${PROJECT_BINARY_DIR}/instalar/pjtCampoVivoConfig.cmake"
         DESTINATION "${CAMPOVIVO_INSTALL_CMAKEDIR}" COMPONENT dev)
 
 # pkg-config, for the engine (the one library with no dependencies of its own).
-if(IS_ABSOLUTE "${CAMPOVIVO_INSTALL_PKGCONFIGDIR}")
-  set(_cheio_pc "${CAMPOVIVO_INSTALL_PKGCONFIGDIR}")
-else()
-  set(_cheio_pc "${CMAKE_INSTALL_PREFIX}/${CAMPOVIVO_INSTALL_PKGCONFIGDIR}")
-endif()
+cmake_path(ABSOLUTE_PATH CAMPOVIVO_INSTALL_PKGCONFIGDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+           OUTPUT_VARIABLE _cheio_pc)
 file(RELATIVE_PATH CAMPOVIVO_PC_PREFIXO "${_cheio_pc}" "${CMAKE_INSTALL_PREFIX}")
 string(REGEX REPLACE "/$" "" CAMPOVIVO_PC_PREFIXO "${CAMPOVIVO_PC_PREFIXO}")
 foreach(_d LIBDIR INCLUDEDIR)
