@@ -44,6 +44,18 @@ void para_cada_valor(const std::vector<std::string>& textos, Tratar&& tratar) {
     while (entrada.proxima(linha)) tratar_em(linha, "line ", entrada.numero());
 }
 
+// The command-line option of each variant, by the field setting that switches it on.
+const char* opcao_da_variante(std::u16string_view ajuste) {
+    static constexpr struct {
+        std::u16string_view ajuste;
+        const char* opcao;
+    } opcoes[] = {{u"CNPJAlfanumerico", "--alfanumerico"}, {u"TelefoneDDD", "--ddd"}};
+    for (const auto& o : opcoes) {
+        if (o.ajuste == ajuste) return o.opcao;
+    }
+    return "";
+}
+
 }  // namespace
 
 int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& textos) {
@@ -51,15 +63,17 @@ int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& te
     std::string linha;
     para_cada_valor(textos, [&](std::u16string_view texto) {
         SinaisFormatacao sinais;
-        if (o.alfanumerico) {
+        const eEntradaDe entrada = o.movido ? eEntradaDe::eeMove : eEntradaDe::eeteclado;
+        if (o.variante == Variante::Nenhuma) {
+            sinais = formatar_entrada_em(texto, o.mascara, o.max_length, o.casas_decimais,
+                                         valor(entrada), exibido);
+        } else {
             int16_t max_length = o.max_length;
-            TextoFormatado r = formatar_cnpj_alfanumerico_entrada(
-                texto, max_length, o.movido ? eEntradaDe::eeMove : eEntradaDe::eeteclado);
+            TextoFormatado r = o.variante == Variante::CNPJAlfanumerico
+                                   ? formatar_cnpj_alfanumerico_entrada(texto, max_length, entrada)
+                                   : formatar_telefone_ddd_entrada(texto, max_length, entrada);
             sinais = static_cast<const SinaisFormatacao&>(r);
             exibido = std::move(r.texto);
-        } else {
-            sinais = formatar_entrada_em(texto, o.mascara, o.max_length, o.casas_decimais,
-                                         o.movido ? 1 : 0, exibido);
         }
         linha.clear();
         if (o.json) {
@@ -81,10 +95,18 @@ int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& te
 int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) {
     std::string linha;
     para_cada_valor(textos, [&](std::u16string_view texto) {
-        std::u16string valor =
-            o.alfanumerico
-                ? formatar_saida_cnpj_alfanumerico(texto)
-                : formatar_saida(texto, static_cast<eMascara>(o.mascara), o.casas_decimais);
+        std::u16string valor;
+        switch (o.variante) {
+            case Variante::CNPJAlfanumerico:
+                valor = formatar_saida_cnpj_alfanumerico(texto);
+                break;
+            case Variante::TelefoneDDD:
+                valor = formatar_saida_telefone_ddd(texto);
+                break;
+            case Variante::Nenhuma:
+                valor = formatar_saida(texto, static_cast<eMascara>(o.mascara), o.casas_decimais);
+                break;
+        }
         if (o.ponto) valor = com_ponto_decimal(std::move(valor));
         linha.clear();
         if (o.json) {
@@ -103,10 +125,13 @@ int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) 
 
 int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& textos) {
     const ChecagemSaida* verificacao =
-        o.alfanumerico ? &checagem_saida_cnpj_alfanumerico() : checagem_saida(o.mascara);
+        o.variante == Variante::CNPJAlfanumerico ? &checagem_saida_cnpj_alfanumerico()
+        : o.variante == Variante::TelefoneDDD    ? &checagem_saida_telefone_ddd()
+                                                 : checagem_saida(o.mascara);
     if (!verificacao) {
         throw ErroCli("mask " + std::to_string(o.mascara) +
-                      " is not checked on leaving a field (only 3, 6, 7, 8, 9, 10, 13 and 14 are)");
+                      " is not checked on leaving a field (only 3, 6, 7, 8, 9, 10, 13 and 14 are, "
+                      "and 11 with --ddd)");
     }
     bool todos_validos = true;
     std::string linha;
@@ -144,6 +169,15 @@ int comando_mascaras() {
         std::printf("%4d  %-28s  %9d  %s\n", membro.valor, nome.c_str(),
                     config ? config->max_length : 0,
                     config ? utf16_para_utf8(config->exemplo).c_str() : "");
+    }
+    // The variants after a blank line, each named by its mask and the option of the commands.
+    std::printf("\n%-4s  %-28s  %-9s  %s\n", "MASK", "VARIANT", "MAXLENGTH", "EXAMPLE");
+    for (const VarianteMascara& v : variantes_mascara()) {
+        const std::string_view publicado = *mascaras.nome_de(v.mascara);
+        const std::string nome = std::string(publicado.substr(0, publicado.find(' '))) + " " +
+                                 opcao_da_variante(v.ajuste);
+        std::printf("%4d  %-28s  %9d  %s\n", v.mascara, nome.c_str(), v.max_length,
+                    utf16_para_utf8(v.exemplo).c_str());
     }
     return status_sucesso;
 }

@@ -9,12 +9,19 @@
 
 namespace pjtCampoVivo::cli {
 
+// The way of shaping a mask's values that a field's yes/no setting switches on.
+enum class Variante {
+    Nenhuma,
+    CNPJAlfanumerico,  // --alfanumerico: mask 14 takes capital letters in its first twelve
+    TelefoneDDD,       // --ddd: mask 11 takes the area code, "(11) 91234-5678"
+};
+
 struct OpcoesFormatar {
     int32_t mascara = 0;
     int32_t casas_decimais = 0;
     int16_t max_length = 0;
-    bool movido = false;        // the value is assigned as a whole (EntradaDe 1), not typed
-    bool alfanumerico = false;  // mask 14 takes the alphanumeric CNPJ
+    bool movido = false;  // the value is assigned as a whole (EntradaDe 1), not typed
+    Variante variante = Variante::Nenhuma;
     bool json = false;
 };
 
@@ -22,13 +29,13 @@ struct OpcoesSaida {
     int32_t mascara = 0;
     int32_t casas_decimais = 0;
     bool ponto = false;  // decimal point instead of comma, "0" for an empty value
-    bool alfanumerico = false;
+    Variante variante = Variante::Nenhuma;
     bool json = false;
 };
 
 struct OpcoesValidar {
     int32_t mascara = 0;
-    bool alfanumerico = false;
+    Variante variante = Variante::Nenhuma;
     bool json = false;
 };
 
@@ -38,7 +45,8 @@ int comando_formatar(const OpcoesFormatar& opcoes, const std::vector<std::string
 int comando_saida(const OpcoesSaida& opcoes, const std::vector<std::string>& textos);
 // "ok" or the field's message for each value; status 1 when any was refused.
 int comando_validar(const OpcoesValidar& opcoes, const std::vector<std::string>& textos);
-// The masks with their numbers, published names, field lengths and an example.
+// The masks with their numbers, published names, field lengths and an example, then the
+// variants with the option that switches each on.
 int comando_mascaras();
 
 }  // namespace pjtCampoVivo::cli

@@ -31,6 +31,7 @@ struct Pedido {
     bool ponto = false;
     bool json = false;
     bool alfanumerico = false;
+    bool ddd = false;
     std::vector<std::string> textos;
     std::string roteiro = "-";
     std::string toolkit = "headless";
@@ -58,6 +59,12 @@ void opcao_mascara(CLI::App* app, Pedido& p) {
 void opcao_alfanumerico(CLI::App* app, Pedido& p) {
     app->add_flag("--alfanumerico", p.alfanumerico,
                   "CNPJ mask only: the first twelve positions may hold capital letters");
+}
+
+void opcao_ddd(CLI::App* app, Pedido& p) {
+    app->add_flag("--ddd", p.ddd,
+                  "Telefone mask only: the number with its area code, \"(11) 91234-5678\", "
+                  "or a service number, \"0800 123 4567\"");
 }
 
 void opcao_textos(CLI::App* app, Pedido& p) {
@@ -99,6 +106,7 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
     s.formatar->add_flag("--movido", p.movido, "the value is assigned whole, not typed");
     s.formatar->add_flag("--json", p.json, "one JSON object per value");
     opcao_alfanumerico(s.formatar, p);
+    opcao_ddd(s.formatar, p);
     opcao_textos(s.formatar, p);
 
     s.saida = app.add_subcommand("saida", "plain value of each display text");
@@ -109,12 +117,14 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
     s.saida->add_flag("--ponto", p.ponto, "decimal point instead of comma, 0 for empty");
     s.saida->add_flag("--json", p.json, "one JSON object per value");
     opcao_alfanumerico(s.saida, p);
+    opcao_ddd(s.saida, p);
     opcao_textos(s.saida, p);
 
     s.validar = app.add_subcommand("validar", "check each value as a field does on leaving it");
     opcao_mascara(s.validar, p);
     s.validar->add_flag("--json", p.json, "one JSON object per value");
     opcao_alfanumerico(s.validar, p);
+    opcao_ddd(s.validar, p);
     opcao_textos(s.validar, p);
 
     s.mascaras = app.add_subcommand("mascaras", "list the masks");
@@ -145,8 +155,15 @@ int executar(const Subcomandos& s, const Pedido& p) {
     const int32_t mascara = interpretar_mascara(p.mascara);
     if (p.alfanumerico && mascara != valor(eMascara::CNPJ))
         throw ErroCli("--alfanumerico applies only to mask 14 (CNPJ)");
-    // --casas and --max default to what a field's Mascara property sets for the mask.
-    const ConfiguracaoMascara padrao = *configuracao_mascara(mascara);
+    if (p.ddd && mascara != valor(eMascara::Telefone))
+        throw ErroCli("--ddd applies only to mask 11 (Telefone)");
+    const Variante variante = p.alfanumerico ? Variante::CNPJAlfanumerico
+                              : p.ddd        ? Variante::TelefoneDDD
+                                             : Variante::Nenhuma;
+    // --casas and --max default to what a field's Mascara property (and the variant's
+    // setting) sets for the mask.
+    ConfiguracaoMascara padrao = *configuracao_mascara(mascara);
+    if (p.ddd) padrao.max_length = variante_mascara(u"TelefoneDDD")->max_length;
     if (s.formatar->parsed()) {
         OpcoesFormatar o;
         o.mascara = mascara;
@@ -154,7 +171,7 @@ int executar(const Subcomandos& s, const Pedido& p) {
         o.max_length =
             s.max_formatar->count() ? static_cast<int16_t>(p.max_length) : padrao.max_length;
         o.movido = p.movido;
-        o.alfanumerico = p.alfanumerico;
+        o.variante = variante;
         o.json = p.json;
         return comando_formatar(o, p.textos);
     }
@@ -163,13 +180,13 @@ int executar(const Subcomandos& s, const Pedido& p) {
         o.mascara = mascara;
         o.casas_decimais = s.casas_saida->count() ? p.casas : padrao.casas_decimais;
         o.ponto = p.ponto;
-        o.alfanumerico = p.alfanumerico;
+        o.variante = variante;
         o.json = p.json;
         return comando_saida(o, p.textos);
     }
     OpcoesValidar o;
     o.mascara = mascara;
-    o.alfanumerico = p.alfanumerico;
+    o.variante = variante;
     o.json = p.json;
     return comando_validar(o, p.textos);
 }

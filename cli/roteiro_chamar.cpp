@@ -113,6 +113,9 @@ const std::vector<Funcao>& funcoes() {
         {"CNPJAlfanumerico",
          {P::Texto},
          [](Formatar& f, Variaveis& v) -> Retorno { return f.CNPJAlfanumerico(v.Texto); }},
+        {"TelefoneDDD",
+         {P::Texto},
+         [](Formatar& f, Variaveis& v) -> Retorno { return f.TelefoneDDD(v.Texto); }},
         {"ExtrairDigitos",
          {P::Texto, P::Mascara, P::ENegativo},
          [](Formatar&, Variaveis& v) -> Retorno {
@@ -129,6 +132,9 @@ const std::vector<Funcao>& funcoes() {
          [](Formatar&, Variaveis& v) -> Retorno {
              return Comuns::CNPJAlfanumericoValido(v.Texto);
          }},
+        {"TelefoneValido",
+         {P::Texto},
+         [](Formatar&, Variaveis& v) -> Retorno { return Comuns::TelefoneValido(v.Texto); }},
         {"DiaValido",
          {P::Texto},
          [](Formatar&, Variaveis& v) -> Retorno { return DataHora::DiaValido(v.Texto); }},

@@ -111,6 +111,9 @@ constexpr Propriedade propriedades[]{
     {u"PesquisarNovamente", T::Int32, false,
      [](CampoVivo& c, int16_t) -> Valor { return c.PesquisarNovamente(); },
      [](CampoVivo& c, const Valor& v, int16_t) { c.PesquisarNovamente(i32(v)); }},
+    {u"TelefoneDDD", T::Int32, false,
+     [](CampoVivo& c, int16_t) -> Valor { return c.TelefoneDDD(); },
+     [](CampoVivo& c, const Valor& v, int16_t) { c.TelefoneDDD(i32(v)); }},
 };
 
 ValorJson::Tipo tipo_json(TipoPropriedade tipo) {

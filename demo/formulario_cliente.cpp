@@ -144,7 +144,8 @@ void FormularioCliente::configurar_campos() {
     // Company numbers issued from July 2026 may hold capital letters.
     mascara(u"cnpj", eMascara::CNPJ).CNPJAlfanumerico(valor(eNaoSim::sim));
     mascara(u"nascimento", eMascara::DdMmAaaa).ToolTipText(u"Dia, mês e ano: 25/12/2003");
-    mascara(u"telefone", eMascara::Telefone);
+    // Numbers as dialled today: area code, nine-digit mobiles, 0800 numbers.
+    mascara(u"telefone", eMascara::Telefone).TelefoneDDD(valor(eNaoSim::sim));
     mascara(u"cep", eMascara::Cep);
     mascara(u"limite", eMascara::DinheiroTaxa)
         .QuantidadeCasasDecimais(valor(eQuantidadeCasasDecimais::Duas));

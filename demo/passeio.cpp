@@ -35,7 +35,9 @@ QString aspas(const QString& s) {
 }
 
 // One value typed into a field, what the field must then show, and the message box that
-// leaving it must bring (none when titulo is empty). Keys in braces are named keys: {DOWN}.
+// leaving it must bring (none when titulo is empty). Keys in braces are named keys: {DOWN},
+// {HOME}, {S-END} (Shift+End, which selects to the end). With fica the tour stays in the
+// field instead of leaving it, so the next value can be typed over this one.
 struct Entrada {
     QString teclas;
     QString texto;
@@ -43,6 +45,7 @@ struct Entrada {
     QString titulo = {};
     int list_index = -1;
     QString item_data = QStringLiteral("0");
+    bool fica = false;
 };
 
 struct Sessao {
@@ -65,7 +68,20 @@ std::vector<Sessao> sessoes() {
         {u"nascimento"_s,
          {{u"31022003"_s, u"31/02/2003"_s, u"31/02/2003"_s, u"Data informada incorretamente"_s},
           {u"25122003"_s, u"25/12/2003"_s, u"25/12/2003"_s}}},
-        {u"telefone"_s, {{u"112345678"_s, u"11.234-5678"_s, u"112345678"_s}}},
+        // With the area code: an unallocated one (10) is refused; then a mobile, a fixed line
+        // and a service number, each typed over the one before.
+        {u"telefone"_s,
+         {{u"10912345678"_s, u"(10) 91234-5678"_s, u"10912345678"_s,
+           u"Telefone informado incorretamente"_s},
+          {.teclas = u"11912345678"_s,
+           .texto = u"(11) 91234-5678"_s,
+           .clip_text = u"11912345678"_s,
+           .fica = true},
+          {.teclas = u"{HOME}{S-END}1134567890"_s,
+           .texto = u"(11) 3456-7890"_s,
+           .clip_text = u"1134567890"_s,
+           .fica = true},
+          {u"{HOME}{S-END}08001234567"_s, u"0800 123 4567"_s, u"08001234567"_s}}},
         {u"cep"_s, {{u"13010100"_s, u"13.010-100"_s, u"13010100"_s}}},
         {u"limite"_s, {{u"123456"_s, u"1.234,56"_s, u"1234,56"_s}}},
         {u"quantidade"_s, {{u"12a345"_s, u"12.345"_s, u"12345"_s}}},
@@ -181,7 +197,15 @@ class Passeio {
             if (texto[i] == u'{') {
                 const qsizetype fim = texto.indexOf(u'}', i);
                 const QStringView nome = QStringView(texto).mid(i + 1, fim - i - 1);
-                QTest::keyClick(alvo, nome == u"DOWN" ? Qt::Key_Down : Qt::Key_Tab);
+                if (nome == u"DOWN") {
+                    QTest::keyClick(alvo, Qt::Key_Down);
+                } else if (nome == u"HOME") {
+                    QTest::keyClick(alvo, Qt::Key_Home);
+                } else if (nome == u"S-END") {
+                    QTest::keyClick(alvo, Qt::Key_End, Qt::ShiftModifier);
+                } else {
+                    QTest::keyClick(alvo, Qt::Key_Tab);
+                }
                 i = fim;
             } else {
                 const QChar c = texto[i];
@@ -263,7 +287,7 @@ class Passeio {
             conferir(
                 u"the panel's Text (following "_s + rotulo(form_.painel().acompanhado()) + u")"_s,
                 form_.painel().mostrado(u"Text"_s), aspas(e.texto));
-            sair(w, e.titulo);
+            if (!e.fica) sair(w, e.titulo);
         }
     }
 

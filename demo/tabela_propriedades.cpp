@@ -32,8 +32,8 @@ struct Propriedade {
     const char* enumeracao;  // published enumeration of an enumerated row
 };
 
-// Enabled, CNPJAlfanumerico and PesquisarNovamente are yes/no settings: they show as eNaoSim's
-// published names.
+// Enabled, CNPJAlfanumerico, PesquisarNovamente and TelefoneDDD are yes/no settings: they show
+// as eNaoSim's published names.
 constexpr Propriedade Propriedades[] = {
     {"Estilo", Tipo::Enumerada, "eEstilo"},
     {"Mascara", Tipo::Enumerada, "eMascara"},
@@ -44,6 +44,7 @@ constexpr Propriedade Propriedades[] = {
     {"QtdMaxRegRetornadosPesqLookUp", Tipo::Real, nullptr},
     {"CNPJAlfanumerico", Tipo::Enumerada, "eNaoSim"},
     {"PesquisarNovamente", Tipo::Enumerada, "eNaoSim"},
+    {"TelefoneDDD", Tipo::Enumerada, "eNaoSim"},
     {"Alinhamento", Tipo::Enumerada, "eAlinhamento"},
     {"Enabled", Tipo::Enumerada, "eNaoSim"},
     {"ToolTipText", Tipo::Texto, nullptr},

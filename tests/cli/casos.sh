@@ -209,12 +209,19 @@ grupo_mascaras() {
         '11|Telefone ##.###-####|11' '12|Cep ##.###-###|10' '13|CNPF ###.###.###-##|14' \
         '14|CNPJ ##.###.###.###/####-##|22' '15|InscricaoEstadual #.##0|22')
     caso table 0 "$esperado" --sh -- \
-        '"$CAMPOVIVO" mascaras | tail -n +2 | sed -E "s/^ *([0-9]+)  (.*[^ ]) +([0-9]+)  .*/\1|\2|\3/"'
+        '"$CAMPOVIVO" mascaras | sed -n "2,/^$/p" | sed -E "/^$/d; s/^ *([0-9]+)  (.*[^ ]) +([0-9]+)  .*/\1|\2|\3/"'
+    # Then the variants, each with the option that switches it on, and an example that the
+    # variant shows unchanged and accepts.
+    caso variants 0 "$(printf '%s\n' '14|CNPJ --alfanumerico|22|12.ABC.345/01DE-35' \
+        '11|Telefone --ddd|15|(11) 91234-5678')" --sh -- \
+        '"$CAMPOVIVO" mascaras | sed "1,/^$/d" | tail -n +2 | sed -E "s/^ *([0-9]+)  (.*[^ ]) +([0-9]+)  (.*)/\1|\2|\3|\4/"'
+    caso variant-example-ddd 0 '(11) 91234-5678' -- formatar -m 11 --ddd '(11) 91234-5678'
+    caso variant-valid-ddd 0 ok -- validar -m 11 --ddd '(11) 91234-5678'
     # Each example is a finished value: typing it again shows it unchanged, and the masks
     # checked on leaving accept it.
     local m exemplo
     for m in $(seq 0 15); do
-        exemplo=$("$campovivo" mascaras | awk -v m="$m" '$1 == m { print $NF }')
+        exemplo=$("$campovivo" mascaras | sed '/^$/q' | awk -v m="$m" '$1 == m { print $NF }')
         [[ $m -eq 0 ]] && exemplo=$("$campovivo" mascaras | awk '$1 == 0 { print $(NF-1) " " $NF }')
         caso "example-$m" 0 "$exemplo" -- formatar -m "$m" "$exemplo"
         case $m in 3 | 6 | 7 | 8 | 9 | 10 | 13 | 14) caso "example-valid-$m" 0 ok -- validar -m "$m" "$exemplo" ;; esac

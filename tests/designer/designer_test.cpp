@@ -194,7 +194,7 @@ QByteArray com_propriedades_invertidas(const QByteArray& ui, const QString& nome
     return doc.toByteArray(1);
 }
 
-// The seven enumerated properties and the published enumeration each one shows.
+// The eight enumerated properties and the published enumeration each one shows.
 const std::map<QByteArray, std::string_view> enumeradas{
     {"Estilo", "eEstilo"},
     {"Mascara", "eMascara"},
@@ -203,6 +203,7 @@ const std::map<QByteArray, std::string_view> enumeradas{
     {"Alinhamento", "eAlinhamento"},
     {"CNPJAlfanumerico", "eNaoSim"},
     {"PesquisarNovamente", "eNaoSim"},
+    {"TelefoneDDD", "eNaoSim"},
 };
 
 // A published member name as an identifier: its words run together when each is a capitalised
@@ -277,16 +278,16 @@ class TestesDesigner : public QObject {
 
     void propriedades_de_projeto() {
         const QMetaObject& meta = CampoVivoWidget::staticMetaObject;
-        // The eighteen saved keys with a Qt property of the same name, and the two saved only
+        // The eighteen saved keys with a Qt property of the same name, and the three saved only
         // when on.
         CampoVivoWidget w;
         QStringList de_projeto{QStringLiteral("CNPJAlfanumerico"),
-                               QStringLiteral("PesquisarNovamente")};
+                               QStringLiteral("PesquisarNovamente"), QStringLiteral("TelefoneDDD")};
         for (const auto& [chave, valor] : escritas(w)) {
             const QString nome = QString::fromStdU16String(chave);
             if (meta.indexOfProperty(qPrintable(nome)) >= meta.propertyOffset()) de_projeto << nome;
         }
-        QCOMPARE(de_projeto.size(), 13);
+        QCOMPARE(de_projeto.size(), 14);
         for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
             const QMetaProperty p = meta.property(i);
             const QString nome = QString::fromLatin1(p.name());

@@ -48,6 +48,8 @@ const std::vector<CampoProjetado>& campos_projetados() {
           {"ToolTipText", QStringLiteral("Data de nascimento (dd/mm/aaaa)")}}},
         // MaxLength chosen after the mask (campo_maxlength_depois_da_mascara).
         {"telefone", {{"Mascara", e(W::Telefone)}, {"MaxLength", 9}}},
+        // With the area code the mask's MaxLength is 15.
+        {"celular", {{"Mascara", e(W::Telefone)}, {"TelefoneDDD", e(W::sim)}}},
         // MaxLength chosen before the mask: the mask resets it, and the file holds the mask's.
         {"cep", {{"MaxLength", 5}, {"Mascara", e(W::Cep)}}},
         // The combo box styles.

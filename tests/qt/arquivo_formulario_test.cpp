@@ -135,7 +135,9 @@ class TestesArquivo : public QObject {
         QTest::addColumn<QStringList>("ligadas");
         QTest::newRow("CNPJAlfanumerico") << QStringList{"CNPJAlfanumerico"};
         QTest::newRow("PesquisarNovamente") << QStringList{"PesquisarNovamente"};
-        QTest::newRow("as duas") << QStringList{"CNPJAlfanumerico", "PesquisarNovamente"};
+        QTest::newRow("TelefoneDDD") << QStringList{"TelefoneDDD"};
+        QTest::newRow("as tres") << QStringList{"CNPJAlfanumerico", "PesquisarNovamente",
+                                                "TelefoneDDD"};
     }
 
     void chavesSoQuandoLigadas() {
@@ -157,7 +159,7 @@ class TestesArquivo : public QObject {
         }
         QCOMPARE(propriedades(caminho, 1).size(), 18);
         qt::abrir_formulario(caminho, {{"a", desligado}, {"b", ligado}});
-        for (const char* p : {"CNPJAlfanumerico", "PesquisarNovamente"}) {
+        for (const char* p : {"CNPJAlfanumerico", "PesquisarNovamente", "TelefoneDDD"}) {
             QCOMPARE(desligado->property(p).toInt(), ligadas.contains(QLatin1String(p)) ? 1 : 0);
             QCOMPARE(ligado->property(p).toInt(), 0);
         }

@@ -154,7 +154,8 @@ void CampoVivo::Mascara(int32_t valor) {
     // A value outside the masks keeps MaxLength as it is.
     if (const auto config = configuracao_mascara(valor)) {
         if (config->casas_decimais != 0) QuantidadeCasasDecimais(config->casas_decimais);
-        MaxLength(config->max_length);
+        MaxLength(telefone_ddd() ? variante_mascara(u"TelefoneDDD")->max_length
+                                 : config->max_length);
         if (config->alinhamento != 0)
             txtCombo_.Alignment(static_cast<int16_t>(config->alinhamento));
     }
@@ -197,6 +198,25 @@ void CampoVivo::PesquisarNovamente(int32_t valor) {
     hospedeiro_.PropertyChanged(u"PesquisarNovamente");
 }
 
+void CampoVivo::TelefoneDDD(int32_t valor) {
+    TelefoneDDD_ = valor;
+    if (Mascara_ == pjtCampoVivo::valor(eMascara::Telefone)) {
+        MaxLength(telefone_ddd() ? variante_mascara(u"TelefoneDDD")->max_length
+                                 : configuracao_mascara(Mascara_)->max_length);
+    }
+    hospedeiro_.PropertyChanged(u"TelefoneDDD");
+}
+
+const VarianteMascara* CampoVivo::variante_em_uso() const noexcept {
+    if (cnpj_alfanumerico()) return variante_mascara(u"CNPJAlfanumerico");
+    if (telefone_ddd()) return variante_mascara(u"TelefoneDDD");
+    return nullptr;
+}
+
+bool CampoVivo::telefone_ddd() const noexcept {
+    return Mascara_ == valor(eMascara::Telefone) && TelefoneDDD_ == valor(eNaoSim::sim);
+}
+
 bool CampoVivo::cnpj_alfanumerico() const noexcept {
     return Mascara_ == valor(eMascara::CNPJ) && CNPJAlfanumerico_ == valor(eNaoSim::sim);
 }
@@ -206,6 +226,11 @@ std::u16string CampoVivo::formatar_campo(std::u16string& texto, int32_t& negativ
     if (cnpj_alfanumerico()) {
         return formatar_cnpj_alfanumerico_entrada(texto, MaxLength_,
                                                   static_cast<eEntradaDe>(lngEntradaDe_))
+            .texto;
+    }
+    if (telefone_ddd()) {
+        return formatar_telefone_ddd_entrada(texto, MaxLength_,
+                                             static_cast<eEntradaDe>(lngEntradaDe_))
             .texto;
     }
     return f.FormatarTextoEntrada(texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo,
@@ -257,6 +282,7 @@ void CampoVivo::ReadProperties(BolsaPropriedades& bolsa) {
         bolsa.ReadProperty(u"QtdMaxRegRetornadosPesqLookUp", int16_t{100}).como_double();
     CNPJAlfanumerico_ = bolsa.ReadProperty(u"CNPJAlfanumerico", int16_t{0}).como_int32();
     PesquisarNovamente_ = bolsa.ReadProperty(u"PesquisarNovamente", int16_t{0}).como_int32();
+    TelefoneDDD_ = bolsa.ReadProperty(u"TelefoneDDD", int16_t{0}).como_int32();
 }
 
 void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
@@ -294,6 +320,7 @@ void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
         bolsa.WriteProperty(u"CNPJAlfanumerico", CNPJAlfanumerico_, int16_t{0});
     if (PesquisarNovamente_ != 0)
         bolsa.WriteProperty(u"PesquisarNovamente", PesquisarNovamente_, int16_t{0});
+    if (TelefoneDDD_ != 0) bolsa.WriteProperty(u"TelefoneDDD", TelefoneDDD_, int16_t{0});
 }
 
 // ---- Value members -----------------------------------------------------------------------
@@ -336,6 +363,10 @@ std::u16string CampoVivo::ClipText() {
     if (cnpj_alfanumerico()) {
         // An identifier, not a number: its leading zeros stay.
         std::u16string valor = formatar_saida_cnpj_alfanumerico(texto);
+        return valor.empty() ? u"0" : valor;
+    }
+    if (telefone_ddd()) {
+        std::u16string valor = formatar_saida_telefone_ddd(texto);
         return valor.empty() ? u"0" : valor;
     }
     std::u16string valor =
@@ -464,8 +495,9 @@ void CampoVivo::txt_GotFocus() {
 void CampoVivo::txt_LostFocus() {
     txtCombo_.BackColor(cores::FundoJanela);
     if (conferindo_saida_) return;  // the combo box's check is taking the focus back
-    const ChecagemSaida* checagem =
-        cnpj_alfanumerico() ? &checagem_saida_cnpj_alfanumerico() : checagem_saida(Mascara());
+    const ChecagemSaida* checagem = cnpj_alfanumerico() ? &checagem_saida_cnpj_alfanumerico()
+                                    : telefone_ddd()    ? &checagem_saida_telefone_ddd()
+                                                        : checagem_saida(Mascara());
     if (checagem == nullptr) return;
     const std::u16string texto = txtCombo_.Text();
     if (detail::vazio_ou_brancos(texto)) return;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
 #include <pjtcampovivo/toolkit/bolsa_propriedades.hpp>
 #include <pjtcampovivo/toolkit/caixa_combo.hpp>
 #include <pjtcampovivo/toolkit/caixa_texto.hpp>
@@ -98,6 +99,16 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     // Saved only when sim.
     int32_t PesquisarNovamente() const noexcept { return PesquisarNovamente_; }
     void PesquisarNovamente(int32_t valor);
+    // eNaoSim. With sim (1) and Mascara 11 the field takes a telephone number as dialled
+    // today, with its area code: shaped by Formatar::TelefoneDDD ("(11) 91234-5678",
+    // "(11) 3456-7890", "0800 123 4567"), checked on leaving the text box by
+    // Comuns::TelefoneValido, and ClipText gives its digits with a leading zero kept. Setting
+    // it with Mascara 11 sets MaxLength to 15 (sim) or back to 11; Mascara 11 set while it is
+    // sim gives 15. Saved only when sim.
+    int32_t TelefoneDDD() const noexcept { return TelefoneDDD_; }
+    void TelefoneDDD(int32_t valor);
+    // The variant of the mask that the settings above switch on, or nullptr for none.
+    const VarianteMascara* variante_em_uso() const noexcept;
 
     // The shown box's text, as formatted.
     std::u16string Text() const;
@@ -208,8 +219,10 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     void aplicar_caixa_alta(int16_t& KeyAscii) const;
     // Mascara 14 with CNPJAlfanumerico sim.
     bool cnpj_alfanumerico() const noexcept;
+    // Mascara 11 with TelefoneDDD sim.
+    bool telefone_ddd() const noexcept;
     // The live formatting of both boxes: FormatarTextoEntrada with the field's settings, or
-    // the alphanumeric CNPJ's shaping.
+    // the shaping of the variant the field's settings switch on.
     std::u16string formatar_campo(std::u16string& texto, int32_t& negativo);
     // Enter and Tab move on to the next control and count as a click.
     void enter_ou_tab(int16_t KeyAscii);
@@ -237,6 +250,7 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     int32_t FazerConsistenciaBasica_ = 0;
     int32_t CNPJAlfanumerico_ = 0;
     int32_t PesquisarNovamente_ = 0;
+    int32_t TelefoneDDD_ = 0;
     std::optional<std::vector<std::u16string>> colItemData_;
     // The list's entries folded for the type-ahead search, kept in step with the combo box's
     // list by every member that changes it, so a keystroke compares without copying or

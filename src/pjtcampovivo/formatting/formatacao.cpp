@@ -72,6 +72,16 @@ TextoFormatado formatar_cnpj_alfanumerico_entrada(std::u16string_view texto, int
     return r;
 }
 
+TextoFormatado formatar_telefone_ddd_entrada(std::u16string_view texto, int16_t& max_length,
+                                             eEntradaDe entrada) {
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto);
+    TextoFormatado r;
+    r.separador_inserido = sem_tocar_flag(
+        [&] { detail::telefone_ddd_entrada(trabalho, max_length, valor(entrada), r.texto); });
+    return r;
+}
+
 std::u16string formatar_saida(std::u16string_view texto, eMascara mascara, int32_t casas_decimais) {
     std::u16string& trabalho = texto_de_trabalho();
     trabalho.assign(texto);
@@ -82,6 +92,11 @@ std::u16string formatar_saida(std::u16string_view texto, eMascara mascara, int32
 
 std::u16string formatar_saida_cnpj_alfanumerico(std::u16string_view texto) {
     return Comuns::ExtrairCNPJAlfanumerico(texto);
+}
+
+std::u16string formatar_saida_telefone_ddd(std::u16string_view texto) {
+    int32_t negativo = 0;
+    return Comuns::ExtrairDigitos(texto, 0, negativo);
 }
 
 std::u16string numero_plano(double valor) {

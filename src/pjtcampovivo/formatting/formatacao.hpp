@@ -47,6 +47,13 @@ PJTCAMPOVIVO_ENGINE_EXPORT SinaisFormatacao formatar_entrada_em(std::u16string_v
 PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_cnpj_alfanumerico_entrada(
     std::u16string_view texto, int16_t& max_length, eEntradaDe entrada = eEntradaDe::eeteclado);
 
+// The display text of a telephone field that takes the area code (Formatar::TelefoneDDD):
+// typed text is cut to max_length first (0 or less becomes 50, written back); a value
+// assigned as a whole (eeMove) is read in full and loses the country code of a national
+// number written with it: "+55 11 91234-5678" -> "(11) 91234-5678". texto is not touched.
+PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_telefone_ddd_entrada(
+    std::u16string_view texto, int16_t& max_length, eEntradaDe entrada = eEntradaDe::eeteclado);
+
 // The plain value that FormatarTextoSaida gives: "1.234,56" (mask 1, 2 places) -> "1234,56".
 PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida(std::u16string_view texto,
                                                          eMascara mascara,
@@ -57,6 +64,10 @@ PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida(std::u16string_view tex
 // number: "00.000.000/0001-91" -> "00000000000191", "12.ABC.345/01DE-35" -> "12ABC34501DE35".
 PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_cnpj_alfanumerico(
     std::u16string_view texto);
+
+// The plain value of a telephone field that takes the area code: its digits as typed, an
+// identifier rather than a number, so a leading zero stays: "0800 123 4567" -> "08001234567".
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_telefone_ddd(std::u16string_view texto);
 
 // A double in the engine's plain decimal form, at most 15 significant digits: 1234.5 gives
 // "1234,5", 0.05 gives "0,05", 0.1 + 0.2 gives "0,3", 1e-5 gives "1E-05", 1e15 gives

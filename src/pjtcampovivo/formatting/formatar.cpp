@@ -131,5 +131,10 @@ std::u16string Formatar::CNPJAlfanumerico(std::u16string& Texto) {
     detail::cnpj_alfanumerico(Texto, resultado);
     return resultado;
 }
+std::u16string Formatar::TelefoneDDD(std::u16string& Texto) {
+    std::u16string resultado;
+    detail::telefone_ddd(Texto, resultado);
+    return resultado;
+}
 
 }  // namespace pjtCampoVivo

@@ -78,6 +78,12 @@ class PJTCAMPOVIVO_ENGINE_EXPORT Formatar {
     // Digits and letters (raised to capitals) count in the first twelve positions, digits
     // only after them; Texto becomes those characters (Comuns::ExtrairCNPJAlfanumerico).
     std::u16string CNPJAlfanumerico(std::u16string& Texto);
+
+    // 16. A telephone number with its area code, shaped as its digits arrive: "(11) 9",
+    // "(11) 91234-5" ... "(11) 91234-5678" for a mobile (the number after the area code
+    // begins with 9), "(11) 3456-7890" for a fixed line, "0800 123 4567" for a number whose
+    // first digit is 0. Digits beyond the full shape are dropped; Texto becomes all the digits.
+    std::u16string TelefoneDDD(std::u16string& Texto);
 };
 
 }  // namespace pjtCampoVivo

@@ -28,7 +28,23 @@ constexpr std::array<ConfiguracaoMascara, 16> tabela{{
     {15, 22, 0, direita, u"1.234.567-89"},
 }};
 
+constexpr std::array<VarianteMascara, 2> variantes{{
+    {14, u"CNPJAlfanumerico", 22, u"12.ABC.345/01DE-35"},
+    {11, u"TelefoneDDD", 15, u"(11) 91234-5678"},
+}};
+
 }  // namespace
+
+std::span<const VarianteMascara> variantes_mascara() noexcept {
+    return variantes;
+}
+
+const VarianteMascara* variante_mascara(std::u16string_view ajuste) noexcept {
+    for (const auto& v : variantes) {
+        if (v.ajuste == ajuste) return &v;
+    }
+    return nullptr;
+}
 
 std::optional<ConfiguracaoMascara> configuracao_mascara(int32_t mascara) noexcept {
     if (mascara < 0 || mascara >= static_cast<int32_t>(tabela.size())) return std::nullopt;

@@ -288,6 +288,58 @@ void cnpj_alfanumerico_entrada(std::u16string& texto, int16_t& max_length, int32
     manter_ultimos(saida, max_length);
 }
 
+void telefone_ddd(std::u16string& texto, std::u16string& saida) {
+    extrair_sem_sinal(texto);
+    const std::u16string_view d = texto;
+    if (d.empty()) {
+        saida.clear();
+        return;
+    }
+    if (d[0] == u'0') {
+        // 0800 123 4567: blocks of four, three and four, each gap shown once a digit follows.
+        const std::u16string_view s = d.substr(0, 11);
+        Escritor e(saida, s.size() + (s.size() > 4) + (s.size() > 7));
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (i == 4 || i == 7) e.por(u' ');
+            e.por(s[i]);
+        }
+        if (s.size() > 4) marcar_separador();
+        return;
+    }
+    // (11) 91234-5678 or (11) 3456-7890: the first digit after the area code decides where
+    // the dash goes, so a mobile is shown as one from its first digit on.
+    const std::size_t bloco = d.size() > 2 && d[2] == u'9' ? 5 : 4;
+    const std::u16string_view area = d.substr(0, 2);
+    const std::u16string_view numero =
+        d.size() > 2 ? d.substr(2, bloco + 4) : std::u16string_view();
+    const bool traco = numero.size() > bloco;
+    Escritor e(saida, 1 + area.size() + (numero.empty() ? 0 : 2 + numero.size() + traco));
+    e.por(u'(');
+    e.por(area);
+    if (!numero.empty()) {
+        e.por(u") ");
+        e.por(numero.substr(0, bloco));
+        if (traco) {
+            e.por(u'-');
+            e.por(numero.substr(bloco));
+        }
+    }
+    marcar_separador();
+}
+
+void telefone_ddd_entrada(std::u16string& texto, int16_t& max_length, int32_t entrada,
+                          std::u16string& saida) {
+    if (max_length <= 0) max_length = 50;
+    if (entrada == 1) {
+        extrair_sem_sinal(texto);
+        if ((texto.size() == 12 || texto.size() == 13) && texto.starts_with(u"55"))
+            texto.erase(0, 2);
+    } else if (texto.size() > static_cast<std::size_t>(max_length)) {
+        texto.resize(static_cast<std::size_t>(max_length));
+    }
+    telefone_ddd(texto, saida);
+}
+
 void formatar_entrada(std::u16string& texto, int32_t mascara, int16_t& max_length,
                       int32_t casas_decimais, int32_t& negativo, int32_t entrada,
                       std::u16string& saida) {

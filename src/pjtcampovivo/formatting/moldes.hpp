@@ -27,6 +27,16 @@ void cnpj_alfanumerico(std::u16string& texto, std::u16string& saida);
 // or less becomes 50), the zero fill of a value assigned as a whole (entrada 1).
 void cnpj_alfanumerico_entrada(std::u16string& texto, int16_t& max_length, int32_t entrada,
                                std::u16string& saida);
+// A telephone number with its area code, laid out as its digits arrive: "(11) 91234-5678"
+// for a mobile (the number after the area code begins with 9), "(11) 3456-7890" for a fixed
+// line, "0800 123 4567" when the first digit is 0. Digits beyond the shape are dropped from
+// the display; texto keeps them all. Raises SeparadorInserido when the display holds one.
+void telefone_ddd(std::u16string& texto, std::u16string& saida);
+// The field's formatting over telefone_ddd: typed text is cut to max_length first (0 or
+// less becomes 50), as the dispatcher cuts; a value assigned as a whole (entrada 1) is read
+// in full and loses a country code 55 in front of a national number (12 or 13 digits).
+void telefone_ddd_entrada(std::u16string& texto, int16_t& max_length, int32_t entrada,
+                          std::u16string& saida);
 
 // The dispatcher: cuts texto to max_length (0 or less becomes 50) and shapes it by mascara.
 void formatar_entrada(std::u16string& texto, int32_t mascara, int16_t& max_length,

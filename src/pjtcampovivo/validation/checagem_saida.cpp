@@ -23,6 +23,11 @@ bool cnpj_alfanumerico_valido(std::u16string_view texto) {
     return Comuns::CNPJAlfanumericoValido(Comuns::ExtrairCNPJAlfanumerico(texto));
 }
 
+bool telefone_valido(std::u16string_view texto) {
+    int32_t negativo = 0;
+    return Comuns::TelefoneValido(Comuns::ExtrairDigitos(texto, 11, negativo));
+}
+
 // The texts are the system's own, unaccented words ("esta", "mes") included.
 constexpr std::array<ChecagemSaida, 8> tabela{{
     {3, DataHora::DdMmAaaaValido,
@@ -55,6 +60,14 @@ constexpr std::array<ChecagemSaida, 8> tabela{{
 const ChecagemSaida& checagem_saida_cnpj_alfanumerico() noexcept {
     static constexpr ChecagemSaida checagem{14, cnpj_alfanumerico_valido, tabela.back().prompt,
                                             tabela.back().titulo, true};
+    return checagem;
+}
+
+const ChecagemSaida& checagem_saida_telefone_ddd() noexcept {
+    static constexpr ChecagemSaida checagem{
+        11, telefone_valido,
+        u"O telefone esta preenchido incorretamente, faça como no exemplo: (11) 91234-5678",
+        u"Telefone informado incorretamente", true};
     return checagem;
 }
 

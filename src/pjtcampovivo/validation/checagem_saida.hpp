@@ -27,6 +27,10 @@ PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida* checagem_saida(int32_t mascara) 
 // title, judged by Comuns::CNPJAlfanumericoValido.
 PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida& checagem_saida_cnpj_alfanumerico() noexcept;
 
+// The check of mask 11 in a field that takes the area code: Comuns::TelefoneValido on the
+// digits, with its own message. Like the taxpayer numbers, checked only in the text box.
+PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida& checagem_saida_telefone_ddd() noexcept;
+
 // Message box code of every exit message: the critical icon with one OK button.
 inline constexpr int32_t CodigoMensagemCritica = 16;
 

@@ -1,5 +1,6 @@
-// Common helpers of the engine: the digit extraction that every mask starts from, and the
-// check-digit tests of the two Brazilian taxpayer numbers (CPF and CNPJ).
+// Common helpers of the engine: the digit extraction that every mask starts from, the
+// check-digit tests of the two Brazilian taxpayer numbers (CPF and CNPJ) and the check of a
+// telephone number with its area code.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +44,13 @@ PJTCAMPOVIVO_ENGINE_EXPORT bool CNPJAlfanumericoValido(std::u16string_view Texto
 PJTCAMPOVIVO_ENGINE_EXPORT std::u16string ExtrairCNPJAlfanumerico(std::u16string_view Texto);
 // The same extraction done in place, with no allocation; on overflow Texto is left as it was.
 PJTCAMPOVIVO_ENGINE_EXPORT void ExtrairCNPJAlfanumericoNoLugar(std::u16string& Texto);
+
+// True when the digits of Texto are a Brazilian telephone number as dialled today: a known
+// area code (DDD) with a mobile number (9 and eight digits: "11912345678") or a fixed line
+// (eight digits beginning with 2 to 5: "1134567890"), or a non-geographic number of eleven
+// digits beginning with 0300, 0303, 0500, 0800 or 0900 ("08001234567"). Any character other
+// than a digit, separators included, makes it invalid.
+PJTCAMPOVIVO_ENGINE_EXPORT bool TelefoneValido(std::u16string_view Texto);
 
 // True for the ASCII digits 0-9, the only characters the library counts as digits.
 constexpr bool e_digito(char16_t c) noexcept {

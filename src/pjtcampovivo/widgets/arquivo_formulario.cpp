@@ -62,6 +62,7 @@ const Chave Chaves[] = {
     // Written only when on: files saved without them load as before.
     {u"CNPJAlfanumerico", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
     {u"PesquisarNovamente", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
+    {u"TelefoneDDD", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
 };
 
 const Chave* chave_conhecida(const QString& nome) {

@@ -133,6 +133,9 @@ void CampoVivoWidget::Impl::descrever_mascara() {
     }
     if (const auto c = configuracao_mascara(mascara))
         descricao = QStringLiteral("Exemplo: ") + qstring(c->exemplo);
+    // A variant switched on shows values of its own shape.
+    if (const VarianteMascara* v = campo->variante_em_uso())
+        descricao = QStringLiteral("Exemplo: ") + qstring(v->exemplo);
     for (QWidget* caixa : {static_cast<QWidget*>(txt), static_cast<QWidget*>(cbo)}) {
         caixa->setAccessibleName(nome);
         caixa->setAccessibleDescription(descricao);
@@ -179,7 +182,8 @@ CampoVivoWidget::CampoVivoWidget(QWidget* parent)
     : QWidget(parent), impl_(std::make_unique<Impl>(*this)) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(this, &CampoVivoWidget::propriedadeAlterada, this, [this](const QString& nome) {
-        if (nome == QLatin1String("Mascara")) impl_->descrever_mascara();
+        if (nome == QLatin1String("Mascara") || variante_mascara(nome.toStdU16String()))
+            impl_->descrever_mascara();
     });
     // The host's initialise, first placement and sizing.
     impl_->campo.emplace(impl_->caixa_texto, impl_->caixa_combo, impl_->tela, *impl_);
@@ -330,6 +334,15 @@ void CampoVivoWidget::setPesquisarNovamente(eNaoSim v) {
 }
 void CampoVivoWidget::setPesquisarNovamente(int v) {
     campo().PesquisarNovamente(v);
+}
+CampoVivoWidget::eNaoSim CampoVivoWidget::TelefoneDDD() const {
+    return static_cast<eNaoSim>(campo().TelefoneDDD());
+}
+void CampoVivoWidget::setTelefoneDDD(eNaoSim v) {
+    setTelefoneDDD(static_cast<int>(v));
+}
+void CampoVivoWidget::setTelefoneDDD(int v) {
+    campo().TelefoneDDD(v);
 }
 CampoVivoWidget::eAlinhamento CampoVivoWidget::Alinhamento() const {
     return static_cast<eAlinhamento>(campo().Alinhamento());

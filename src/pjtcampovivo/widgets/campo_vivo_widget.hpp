@@ -77,13 +77,14 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
 
   private:
     // The control's settings and values, as Qt properties. A form loader applies them in
-    // this order, so the setters that change others (Estilo, Mascara, CNPJAlfanumerico) come
-    // first. Run-time-only and read-only ones are not designable: a form neither shows nor
-    // saves them.
+    // this order, so the setters that change others (Estilo, Mascara, CNPJAlfanumerico,
+    // TelefoneDDD) come first. Run-time-only and read-only ones are not designable: a form neither
+    // shows nor saves them.
     Q_PROPERTY(eEstilo Estilo READ Estilo WRITE setEstilo)
     Q_PROPERTY(eMascara Mascara READ Mascara WRITE setMascara)
     Q_PROPERTY(eNaoSim CNPJAlfanumerico READ CNPJAlfanumerico WRITE setCNPJAlfanumerico)
     Q_PROPERTY(eNaoSim PesquisarNovamente READ PesquisarNovamente WRITE setPesquisarNovamente)
+    Q_PROPERTY(eNaoSim TelefoneDDD READ TelefoneDDD WRITE setTelefoneDDD)
     Q_PROPERTY(eQuantidadeCasasDecimais QuantidadeCasasDecimais READ QuantidadeCasasDecimais WRITE
                    setQuantidadeCasasDecimais)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
@@ -175,6 +176,9 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     eNaoSim PesquisarNovamente() const;
     void setPesquisarNovamente(eNaoSim v);
     void setPesquisarNovamente(int v);
+    eNaoSim TelefoneDDD() const;
+    void setTelefoneDDD(eNaoSim v);
+    void setTelefoneDDD(int v);
     eAlinhamento Alinhamento() const;
     void setAlinhamento(eAlinhamento v);
     void setAlinhamento(int v);

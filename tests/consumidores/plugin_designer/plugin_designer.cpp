@@ -38,7 +38,7 @@ constexpr Descricao descricoes[] = {
 // The settings the examples' and the tests' forms set in Designer.
 constexpr const char* propriedades_de_projeto[] = {
     "Estilo",      "Mascara",          "MaxLength",          "QuantidadeCasasDecimais",
-    "Alinhamento", "CNPJAlfanumerico", "PesquisarNovamente",
+    "Alinhamento", "CNPJAlfanumerico", "PesquisarNovamente", "TelefoneDDD",
 };
 
 int falhar(const QString& motivo) {
