@@ -229,9 +229,11 @@ std::u16string CampoVivo::formatar_campo(std::u16string& texto, int32_t& negativ
             .texto;
     }
     if (telefone_ddd()) {
-        return formatar_telefone_ddd_entrada(texto, MaxLength_,
-                                             static_cast<eEntradaDe>(lngEntradaDe_))
-            .texto;
+        // The flag is raised as the published routines raise it, so the nested Change stops.
+        TextoFormatado r = formatar_telefone_ddd_entrada(texto, MaxLength_,
+                                                         static_cast<eEntradaDe>(lngEntradaDe_));
+        if (r.separador_inserido) SeparadorInserido = 1;
+        return std::move(r.texto);
     }
     return f.FormatarTextoEntrada(texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo,
                                   lngEntradaDe_);
