@@ -77,6 +77,15 @@ grupo_formatar() {
     caso cnpj-letters-moved 0 $'00.000.000/0001-91\n00.000.000/E08G-12' -- \
         formatar -m 14 --alfanumerico --movido 191 e08g12
     caso letters-other-mask 2 '' --erro 'only to mask 14' -- formatar -m 13 --alfanumerico 1
+    # With the area code: 15 characters by default, the country code gone from a moved value.
+    caso phone-ddd 0 $'(11) 91234-5678\n(11) 3456-7890\n0800 123 4567' -- \
+        formatar -m telefone --ddd 119123456789 '11 3456 7890' 08001234567
+    caso phone-ddd-json 0 '{"entrada":"119","texto":"(11) 9","negativo":false,"separadorInserido":true}' -- \
+        formatar -m 11 --ddd --json 119
+    caso phone-ddd-moved 0 $'(11) 91234-5678\n(55) 1191-2345' -- \
+        formatar -m 11 --ddd --movido '+55 11 91234-5678' '5511912345678901'
+    caso phone-ddd-max 0 '(11) 9' -- formatar -m 11 --ddd --max 3 '119123'
+    caso ddd-other-mask 2 '' --erro 'only to mask 11' -- formatar -m 12 --ddd 1
     caso several-values 0 $'31/12\n05/09' -- formatar -m 6 3112 0509
     caso values-after-dashes 0 $'12,34\n-0,00' -- formatar -m 1 1234 -- -abc
     caso accents 0 'ação' -- formatar -m 0 ação
@@ -106,6 +115,7 @@ grupo_saida() {
     caso cnpj-letters 0 $'00000000000191\n12ABC34501DE35' -- \
         saida -m 14 --alfanumerico --ponto 00.000.000/0001-91 12.ABC.345/01DE-35
     caso letters-other-mask 2 '' --erro 'only to mask 14' -- saida -m 1 --alfanumerico 1
+    caso phone-ddd 0 $'08001234567\n11912345678' -- saida -m 11 --ddd --ponto '0800 123 4567' '(11) 91234-5678'
     caso date-unchanged 0 '31/12/2003' -- saida -m 3 31/12/2003
     caso month 0 '5' -- saida -m mes 05
     caso text-unchanged 0 'a.b-c' -- saida -m 0 a.b-c
@@ -137,6 +147,9 @@ grupo_validar() {
     caso cnpj-letters 1 $'ok\nok\nO CGC esta preenchido incorretamente.\nO CGC esta preenchido incorretamente.' -- \
         validar -m 14 --alfanumerico 12.ABC.345/01DE-35 11.222.333/0001-81 93ZB0VRYV6KA66 ' '
     caso letters-other-mask 2 '' --erro 'only to mask 14' -- validar -m 3 --alfanumerico 1
+    caso phone-ddd 1 $'ok\nok\nO telefone esta preenchido incorretamente, faça como no exemplo: (11) 91234-5678' -- \
+        validar -m 11 --ddd '(11) 91234-5678' '0800 123 4567' '(10) 91234-5678'
+    caso phone-unchecked 2 '' --erro 'and 11 with --ddd' -- validar -m 11 '(11) 91234-5678'
     # Only digits count: a blank CNPJ reads as fourteen zeros, a blank CPF is too short.
     caso blank-cnpj 0 'ok' -- validar -m 14 ' '
     caso blank-cpf 1 'O CPF esta preenchido incorretamente.' -- validar -m 13 ' '
