@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
@@ -199,6 +200,63 @@ void caixa_reusada(benchmark::State& estado) {
     contador.relatar(estado);
 }
 
+// --- A mobile number typed ------------------------------------------------------------------
+
+// One iteration types "11912345678" key by key: each of its eleven prefixes is formatted, as
+// a field re-formats its whole text after every key. The same digits through the mask
+// Telefone are the reference.
+constexpr std::u16string_view celular = u"11912345678";
+constexpr std::u16string_view celular_exibido = u"(11) 91234-5678";
+const std::string nome_telefone_referencia = "TeclarCelular11/Formatar::Telefone";
+const std::string nome_telefone_ddd = "TeclarCelular11/Formatar::TelefoneDDD";
+const std::string nome_campo_referencia = "TeclarCelular11/FormatarTextoEntrada/Telefone";
+const std::string nome_campo_ddd = "TeclarCelular11/formatar_telefone_ddd_entrada";
+
+template <typename Formatar1>
+void teclar_celular(benchmark::State& estado, Formatar1 formatar1) {
+    std::u16string texto;
+    std::u16string exibido;
+    const auto teclar = [&] {
+        for (std::size_t n = 1; n <= celular.size(); ++n) {
+            texto.assign(celular.substr(0, n));
+            exibido = formatar1(texto);
+            benchmark::DoNotOptimize(exibido);
+        }
+    };
+    teclar();
+    const ContadorAlocacoes contador;
+    for (auto _ : estado) teclar();
+    contador.relatar(estado);
+}
+
+void registrar_celular() {
+    benchmark::RegisterBenchmark(nome_telefone_referencia.c_str(), [](benchmark::State& e) {
+        Formatar f;
+        teclar_celular(e, [&](std::u16string& t) { return f.Telefone(t); });
+    });
+    benchmark::RegisterBenchmark(nome_telefone_ddd.c_str(), [](benchmark::State& e) {
+        Formatar f;
+        teclar_celular(e, [&](std::u16string& t) { return f.TelefoneDDD(t); });
+    });
+    benchmark::RegisterBenchmark(nome_campo_referencia.c_str(), [](benchmark::State& e) {
+        Formatar f;
+        int32_t mascara = valor(eMascara::Telefone);
+        int16_t max_length = configuracao(mascara).max_length;
+        int32_t casas = 0;
+        int32_t negativo = 0;
+        int32_t entrada = valor(eEntradaDe::eeteclado);
+        teclar_celular(e, [&](std::u16string& t) {
+            return f.FormatarTextoEntrada(t, mascara, max_length, casas, negativo, entrada);
+        });
+    });
+    benchmark::RegisterBenchmark(nome_campo_ddd.c_str(), [](benchmark::State& e) {
+        int16_t max_length = variante_mascara(u"TelefoneDDD")->max_length;
+        teclar_celular(e, [&](std::u16string& t) {
+            return formatar_telefone_ddd_entrada(t, max_length).texto;
+        });
+    });
+}
+
 // --- FormatarTextoSaida ---------------------------------------------------------------------
 
 // The plain value of the mask's example display text ("1.234,56", "25/12/2003", ...).
@@ -330,6 +388,7 @@ void registrar() {
     benchmark::RegisterBenchmark("Comuns/CNPJValido", cnpj_valido);
     benchmark::RegisterBenchmark("Comuns/ExtrairDigitos/32767", extrair_digitos)
         ->Unit(benchmark::kMicrosecond);
+    registrar_celular();
 }
 
 // The inputs must be what they claim: a full field formats to itself, the typed CPF to its
@@ -369,6 +428,9 @@ bool entradas_conferem() {
                             exibido);
     }
     conferir(exibido, caixa_final, "cash register after 17 digits");
+    int16_t max_ddd = 15;
+    conferir(formatar_telefone_ddd_entrada(celular, max_ddd).texto, celular_exibido,
+             "the mobile number with its area code");
     return ok;
 }
 
@@ -379,6 +441,23 @@ class Razoes final : public RelatorComRazoes {
 
   private:
     void imprimir_razoes(std::ostream& saida) const override {
+        imprimir_cpf(saida);
+        // The mobile typed with its area code against the same keys in the mask Telefone.
+        bool titulo = false;
+        for (const auto& [ddd, hoje] : {std::pair{nome_telefone_ddd, nome_telefone_referencia},
+                                        std::pair{nome_campo_ddd, nome_campo_referencia}}) {
+            const auto t = tempo(ddd);
+            const auto r = tempo(hoje);
+            if (!t || !r || *r <= 0) continue;
+            if (!std::exchange(titulo, true))
+                saida << "\nThe mobile typed key by key, against the mask Telefone:\n";
+            saida << "  " << ddd << ": " << std::fixed << std::setprecision(1) << *t * 1e9
+                  << " ns against " << *r * 1e9 << " ns, " << std::setprecision(2) << *t / *r
+                  << "x\n";
+        }
+    }
+
+    void imprimir_cpf(std::ostream& saida) const {
         const auto referencia = tempo(nome_referencia);
         if (!referencia || *referencia <= 0) return;
         saida << "\nCPF paths against " << nome_referencia << " (CPU time, median):\n";

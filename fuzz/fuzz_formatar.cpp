@@ -31,6 +31,10 @@
 //   ExtrairCNPJAlfanumerico keeps, the display shows the first 14 of them between CNPJ
 //   separators, no flag is raised; CNPJAlfanumericoValido agrees with CNPJValido on fourteen
 //   digits and accepts nothing but fourteen characters of the documented kinds.
+// - TelefoneDDD: Texto becomes D, the display shows the first 11 digits of D (10 when D does
+//   not begin with 0 and its third digit is not 9) with no separators but "(", ")", " " and
+//   "-", the flag is raised exactly when one shows; TelefoneValido accepts only 10 or 11
+//   digits, and the display of an accepted number is its whole shape.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -607,6 +611,45 @@ void cnpj_alfanumerico(Formatar& f, const std::u16string& t) {
     if (valido) exigir(c == t && t.size() == 14, onde, "aceito " + mostrar(t));
 }
 
+// The telephone number with its area code: its digits, its shape, its check.
+void telefone_ddd(Formatar& f, const std::u16string& t) {
+    const char* onde = "TelefoneDDD";
+    std::u16string texto = t;
+    std::u16string exibido;
+    SeparadorInserido = 0;
+    const int32_t erro =
+        numero_do_erro([&] { exibido = f.TelefoneDDD(texto); }, {numero_erro::Estouro}, onde);
+    if (t.size() > Limite16) {
+        exigir(erro == numero_erro::Estouro && texto == t, onde, "texto longo sem o erro 6");
+        return;
+    }
+    const std::u16string d = digitos_ascii(t);
+    exigir(texto == d, onde, "Texto " + mostrar(texto) + " para " + mostrar(t));
+    const std::size_t cabem =
+        !d.empty() && d[0] != u'0' && (d.size() < 3 || d[2] != u'9') ? 10 : 11;
+    std::u16string mostrados;
+    bool separador = false;
+    for (const char16_t x : exibido) {
+        if (Comuns::e_digito(x)) {
+            mostrados.push_back(x);
+        } else {
+            exigir(x == u'(' || x == u')' || x == u' ' || x == u'-', onde,
+                   "separador em " + mostrar(exibido));
+            separador = true;
+        }
+    }
+    exigir(mostrados == d.substr(0, cabem), onde, "exibido " + mostrar(exibido));
+    verificar_flag(separador, onde);
+
+    bool valido = false;
+    numero_do_erro([&] { valido = Comuns::TelefoneValido(t); }, {}, onde);
+    if (valido) {
+        exigir(t == d && (d.size() == 10 || d.size() == 11), onde, "aceito " + mostrar(t));
+        const std::size_t tamanho = d[0] == u'0' ? 13 : d.size() + 5;
+        exigir(exibido.size() == tamanho, onde, "forma de " + mostrar(t) + ": " + mostrar(exibido));
+    }
+}
+
 void comuns(Formatar& f, LeitorBytes& l) {
     const char* onde = "Comuns";
     const int32_t mascara = l.enviesado<int32_t>(mascaras);
@@ -676,6 +719,7 @@ void comuns(Formatar& f, LeitorBytes& l) {
         exigir(cpf == esperado, onde, "CPFValido" + m);
     }
     cnpj_alfanumerico(f, t);
+    telefone_ddd(f, t);
 }
 
 }  // namespace

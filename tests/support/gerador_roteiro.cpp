@@ -151,7 +151,9 @@ std::string GeradorRoteiro::atribuicao() {
     auto par = [](std::string_view nome, const std::string& valor) {
         return citado(nome) + ", \"valor\": " + valor;
     };
-    switch (escolha(0, 23)) {
+    switch (escolha(0, 24)) {
+        case 24:
+            return par("TelefoneDDD", numero(-1, 2));
         case 22:
             return par("CNPJAlfanumerico", numero(-1, 2));
         case 23:
@@ -201,8 +203,9 @@ std::string GeradorRoteiro::atribuicao() {
 }
 
 std::string GeradorRoteiro::leitura() {
-    static constexpr std::array<std::string_view, 26> simples{"CNPJAlfanumerico",
+    static constexpr std::array<std::string_view, 27> simples{"CNPJAlfanumerico",
                                                               "PesquisarNovamente",
+                                                              "TelefoneDDD",
                                                               "FazerConsistenciaBasica",
                                                               "Alinhamento",
                                                               "Enabled",
@@ -292,8 +295,9 @@ std::string GeradorRoteiro::valor_de_bolsa() {
 }
 
 std::string GeradorRoteiro::bolsa() {
-    static constexpr std::array<std::string_view, 20> chaves{"CNPJAlfanumerico",
+    static constexpr std::array<std::string_view, 21> chaves{"CNPJAlfanumerico",
                                                              "PesquisarNovamente",
+                                                             "TelefoneDDD",
                                                              "ForeColor",
                                                              "Alinhamento",
                                                              "Enabled",
