@@ -376,6 +376,14 @@ class TestesWidget : public QObject {
             QCOMPARE(caixa->accessibleName(), QStringLiteral("CNPF ###.###.###-##"));
             QCOMPARE(caixa->accessibleDescription(), QStringLiteral("Exemplo: 123.456.789-09"));
         }
+        // A variant switched on describes its own shape, and off again the mask's.
+        j.campo->setMascara(11);
+        j.campo->setTelefoneDDD(qt::CampoVivoWidget::sim);
+        QCOMPARE(j.campo->caixaTexto()->accessibleDescription(),
+                 QStringLiteral("Exemplo: (11) 91234-5678"));
+        j.campo->setTelefoneDDD(qt::CampoVivoWidget::Nao);
+        QCOMPARE(j.campo->caixaTexto()->accessibleDescription(),
+                 QStringLiteral("Exemplo: 12.345-6789"));
         j.campo->setMascara(99);
         QCOMPARE(j.campo->caixaTexto()->accessibleName(), QString());
     }
