@@ -61,8 +61,9 @@ bool TelefoneValido(std::u16string_view Texto) {
         return false;
     }
     if (Texto.size() != 10 && Texto.size() != 11) return false;
-    if (!area_em_uso[static_cast<std::size_t>((Texto[0] - u'0') * 10 + (Texto[1] - u'0'))])
-        return false;
+    const auto area =
+        static_cast<std::size_t>(Texto[0] - u'0') * 10 + static_cast<std::size_t>(Texto[1] - u'0');
+    if (!area_em_uso[area]) return false;
     // A mobile is 9 and eight digits; a fixed line eight digits beginning with 2 to 5.
     const char16_t primeiro = Texto[2];
     return Texto.size() == 11 ? primeiro == u'9' : primeiro >= u'2' && primeiro <= u'5';
