@@ -114,6 +114,8 @@ constexpr Propriedade propriedades[]{
     {u"TelefoneDDD", T::Int32, false,
      [](CampoVivo& c, int16_t) -> Valor { return c.TelefoneDDD(); },
      [](CampoVivo& c, const Valor& v, int16_t) { c.TelefoneDDD(i32(v)); }},
+    {u"UF", T::Texto, false, [](CampoVivo& c, int16_t) -> Valor { return c.UF(); },
+     [](CampoVivo& c, const Valor& v, int16_t) { c.UF(txt(v)); }},
 };
 
 ValorJson::Tipo tipo_json(TipoPropriedade tipo) {

@@ -89,6 +89,7 @@ QString FabricaCampoVivo::domXml() const {
    <class>pjtCampoVivo::qt::CampoVivoWidget</class>
    <propertyspecifications>
     <stringpropertyspecification name="CaracteresASeremRetiradosTexto" notr="true" type="singleline"/>
+    <stringpropertyspecification name="UF" notr="true" type="singleline"/>
    </propertyspecifications>
   </customwidget>
  </customwidgets>

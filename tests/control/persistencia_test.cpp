@@ -115,7 +115,7 @@ TEST(Persistencia, BolsaVaziaDaOsPadroes) {
     std::vector<std::u16string> chaves;
     for (const auto& e : gravada.escritas) chaves.push_back(e.chave);
     // Always read, written only when on.
-    chaves.insert(chaves.end(), {u"CNPJAlfanumerico", u"PesquisarNovamente", u"TelefoneDDD"});
+    chaves.insert(chaves.end(), {u"CNPJAlfanumerico", u"PesquisarNovamente", u"TelefoneDDD", u"UF"});
     EXPECT_EQ(vazia.lidas, chaves);
     EXPECT_EQ(gravada.escritas, gravar(nova).escritas);
 }

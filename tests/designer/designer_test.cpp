@@ -270,6 +270,7 @@ class TestesDesigner : public QObject {
         QCOMPARE(raiz, QStringLiteral("ui"));
         QCOMPARE(classes, QStringList{fabrica->name()});
         QVERIFY(sem_traducao.contains(QStringLiteral("CaracteresASeremRetiradosTexto")));
+        QVERIFY(sem_traducao.contains(QStringLiteral("UF")));
         // Each string property named there is one of the widget's.
         for (const QString& p : sem_traducao)
             QVERIFY2(CampoVivoWidget::staticMetaObject.indexOfProperty(qPrintable(p)) >= 0,
@@ -278,16 +279,17 @@ class TestesDesigner : public QObject {
 
     void propriedades_de_projeto() {
         const QMetaObject& meta = CampoVivoWidget::staticMetaObject;
-        // The eighteen saved keys with a Qt property of the same name, and the three saved only
-        // when on.
+        // The eighteen saved keys with a Qt property of the same name, and the four saved only
+        // when set.
         CampoVivoWidget w;
         QStringList de_projeto{QStringLiteral("CNPJAlfanumerico"),
-                               QStringLiteral("PesquisarNovamente"), QStringLiteral("TelefoneDDD")};
+                               QStringLiteral("PesquisarNovamente"), QStringLiteral("TelefoneDDD"),
+                               QStringLiteral("UF")};
         for (const auto& [chave, valor] : escritas(w)) {
             const QString nome = QString::fromStdU16String(chave);
             if (meta.indexOfProperty(qPrintable(nome)) >= meta.propertyOffset()) de_projeto << nome;
         }
-        QCOMPARE(de_projeto.size(), 14);
+        QCOMPARE(de_projeto.size(), 15);
         for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
             const QMetaProperty p = meta.property(i);
             const QString nome = QString::fromLatin1(p.name());
@@ -344,7 +346,8 @@ class TestesDesigner : public QObject {
 
         const QMetaObject& meta = CampoVivoWidget::staticMetaObject;
         const QStringList sem_traducao = descrever(*fabrica).sem_traducao;
-        QCOMPARE(sem_traducao, QStringList{QStringLiteral("CaracteresASeremRetiradosTexto")});
+        QCOMPARE(sem_traducao, (QStringList{QStringLiteral("CaracteresASeremRetiradosTexto"),
+                                            QStringLiteral("UF")}));
         Projetado projetado;
         CampoVivoWidget novo;
         for (std::size_t i = 0; i < f.topo.filhos.size(); ++i) {

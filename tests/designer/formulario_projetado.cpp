@@ -50,6 +50,8 @@ const std::vector<CampoProjetado>& campos_projetados() {
         {"telefone", {{"Mascara", e(W::Telefone)}, {"MaxLength", 9}}},
         // With the area code the mask's MaxLength is 15.
         {"celular", {{"Mascara", e(W::Telefone)}, {"TelefoneDDD", e(W::sim)}}},
+        // A unit's code is a string Designer must not offer for translation.
+        {"inscricao", {{"Mascara", e(W::InscricaoEstadual)}, {"UF", QStringLiteral("SP")}}},
         // MaxLength chosen before the mask: the mask resets it, and the file holds the mask's.
         {"cep", {{"MaxLength", 5}, {"Mascara", e(W::Cep)}}},
         // The combo box styles.

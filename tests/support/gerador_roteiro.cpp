@@ -151,7 +151,9 @@ std::string GeradorRoteiro::atribuicao() {
     auto par = [](std::string_view nome, const std::string& valor) {
         return citado(nome) + ", \"valor\": " + valor;
     };
-    switch (escolha(0, 24)) {
+    switch (escolha(0, 25)) {
+        case 25:
+            return par("UF", json_texto(sim() ? std::u16string(u"SP") : texto()));
         case 24:
             return par("TelefoneDDD", numero(-1, 2));
         case 22:
@@ -203,9 +205,10 @@ std::string GeradorRoteiro::atribuicao() {
 }
 
 std::string GeradorRoteiro::leitura() {
-    static constexpr std::array<std::string_view, 27> simples{"CNPJAlfanumerico",
+    static constexpr std::array<std::string_view, 28> simples{"CNPJAlfanumerico",
                                                               "PesquisarNovamente",
                                                               "TelefoneDDD",
+                                                              "UF",
                                                               "FazerConsistenciaBasica",
                                                               "Alinhamento",
                                                               "Enabled",
@@ -295,9 +298,10 @@ std::string GeradorRoteiro::valor_de_bolsa() {
 }
 
 std::string GeradorRoteiro::bolsa() {
-    static constexpr std::array<std::string_view, 21> chaves{"CNPJAlfanumerico",
+    static constexpr std::array<std::string_view, 22> chaves{"CNPJAlfanumerico",
                                                              "PesquisarNovamente",
                                                              "TelefoneDDD",
+                                                             "UF",
                                                              "ForeColor",
                                                              "Alinhamento",
                                                              "Enabled",

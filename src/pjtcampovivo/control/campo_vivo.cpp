@@ -213,6 +213,11 @@ const VarianteMascara* CampoVivo::variante_em_uso() const noexcept {
     return nullptr;
 }
 
+void CampoVivo::UF(std::u16string_view valor) {
+    UF_ = valor;
+    hospedeiro_.PropertyChanged(u"UF");
+}
+
 bool CampoVivo::telefone_ddd() const noexcept {
     return Mascara_ == valor(eMascara::Telefone) && TelefoneDDD_ == valor(eNaoSim::sim);
 }
@@ -285,6 +290,7 @@ void CampoVivo::ReadProperties(BolsaPropriedades& bolsa) {
     CNPJAlfanumerico_ = bolsa.ReadProperty(u"CNPJAlfanumerico", int16_t{0}).como_int32();
     PesquisarNovamente_ = bolsa.ReadProperty(u"PesquisarNovamente", int16_t{0}).como_int32();
     TelefoneDDD_ = bolsa.ReadProperty(u"TelefoneDDD", int16_t{0}).como_int32();
+    UF_ = bolsa.ReadProperty(u"UF", u"").como_texto();
 }
 
 void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
@@ -323,6 +329,7 @@ void CampoVivo::WriteProperties(BolsaPropriedades& bolsa) {
     if (PesquisarNovamente_ != 0)
         bolsa.WriteProperty(u"PesquisarNovamente", PesquisarNovamente_, int16_t{0});
     if (TelefoneDDD_ != 0) bolsa.WriteProperty(u"TelefoneDDD", TelefoneDDD_, int16_t{0});
+    if (!UF_.empty()) bolsa.WriteProperty(u"UF", UF_, u"");
 }
 
 // ---- Value members -----------------------------------------------------------------------

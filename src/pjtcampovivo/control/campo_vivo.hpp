@@ -107,6 +107,11 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     // sim gives 15. Saved only when sim.
     int32_t TelefoneDDD() const noexcept { return TelefoneDDD_; }
     void TelefoneDDD(int32_t valor);
+    // The federative unit whose state registration numbers a field of Mascara 15 takes, by
+    // its two-letter code in either case ("SP", "ba"); empty (the default) for none. Saved
+    // only when not empty.
+    const std::u16string& UF() const noexcept { return UF_; }
+    void UF(std::u16string_view valor);
     // The variant of the mask that the settings above switch on, or nullptr for none.
     const VarianteMascara* variante_em_uso() const noexcept;
 
@@ -251,6 +256,7 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     int32_t CNPJAlfanumerico_ = 0;
     int32_t PesquisarNovamente_ = 0;
     int32_t TelefoneDDD_ = 0;
+    std::u16string UF_;
     std::optional<std::vector<std::u16string>> colItemData_;
     // The list's entries folded for the type-ahead search, kept in step with the combo box's
     // list by every member that changes it, so a keystroke compares without copying or

@@ -63,6 +63,7 @@ const Chave Chaves[] = {
     {u"CNPJAlfanumerico", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
     {u"PesquisarNovamente", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
     {u"TelefoneDDD", [](const ValorPropriedade& v) { v.como_int32(); }, "a 32-bit integer"},
+    {u"UF", [](const ValorPropriedade& v) { v.como_texto(); }, "a text"},
 };
 
 const Chave* chave_conhecida(const QString& nome) {

@@ -344,6 +344,12 @@ void CampoVivoWidget::setTelefoneDDD(eNaoSim v) {
 void CampoVivoWidget::setTelefoneDDD(int v) {
     campo().TelefoneDDD(v);
 }
+QString CampoVivoWidget::UF() const {
+    return qstring(campo().UF());
+}
+void CampoVivoWidget::setUF(const QString& v) {
+    campo().UF(u16(v));
+}
 CampoVivoWidget::eAlinhamento CampoVivoWidget::Alinhamento() const {
     return static_cast<eAlinhamento>(campo().Alinhamento());
 }

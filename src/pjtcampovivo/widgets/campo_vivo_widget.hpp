@@ -85,6 +85,7 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     Q_PROPERTY(eNaoSim CNPJAlfanumerico READ CNPJAlfanumerico WRITE setCNPJAlfanumerico)
     Q_PROPERTY(eNaoSim PesquisarNovamente READ PesquisarNovamente WRITE setPesquisarNovamente)
     Q_PROPERTY(eNaoSim TelefoneDDD READ TelefoneDDD WRITE setTelefoneDDD)
+    Q_PROPERTY(QString UF READ UF WRITE setUF)
     Q_PROPERTY(eQuantidadeCasasDecimais QuantidadeCasasDecimais READ QuantidadeCasasDecimais WRITE
                    setQuantidadeCasasDecimais)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
@@ -179,6 +180,8 @@ class PJTCAMPOVIVO_WIDGETS_EXPORT CampoVivoWidget : public QWidget {
     eNaoSim TelefoneDDD() const;
     void setTelefoneDDD(eNaoSim v);
     void setTelefoneDDD(int v);
+    QString UF() const;
+    void setUF(const QString& v);
     eAlinhamento Alinhamento() const;
     void setAlinhamento(eAlinhamento v);
     void setAlinhamento(int v);

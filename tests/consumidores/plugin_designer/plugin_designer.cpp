@@ -39,6 +39,7 @@ constexpr Descricao descricoes[] = {
 constexpr const char* propriedades_de_projeto[] = {
     "Estilo",      "Mascara",          "MaxLength",          "QuantidadeCasasDecimais",
     "Alinhamento", "CNPJAlfanumerico", "PesquisarNovamente", "TelefoneDDD",
+    "UF",
 };
 
 int falhar(const QString& motivo) {
