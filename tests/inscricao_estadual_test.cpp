@@ -61,41 +61,33 @@ TEST(InscricaoEstadual, Motivos) {
         R resultado;
     } casos[] = {
         {u"XX", u"110042490114", R::UFDesconhecida},
-        {u"S", u"110042490114", R::UFDesconhecida},
         {u"SPX", u"110042490114", R::UFDesconhecida},
         {u"", u"ISENTO", R::UFDesconhecida},
         {u"sp", u"110042490114", R::Valida},
-        {u"Sp", u"110.042.490.114", R::Valida},
         {u"SP", u" 110 042/490-114 ", R::Valida},  // separators anywhere
         {u"SP", u"110.042.490.114x", R::CaracteresInvalidos},
         {u"SP", u"A-011000424.3/002", R::CaracteresInvalidos},
-        {u"SP", u"0P11004243002", R::CaracteresInvalidos},  // P only in front
-        {u"SP", u"PP011004243002", R::CaracteresInvalidos},
+        {u"SP", u"0P11004243002", R::CaracteresInvalidos},   // P only in front
         {u"MG", u"P0623079040081", R::CaracteresInvalidos},  // P is SP's alone
-        {u"SC", u"251_040_852", R::CaracteresInvalidos},
-        {u"SC", u"２51040852", R::CaracteresInvalidos},  // ASCII digits only
+        {u"SC", u"２51040852", R::CaracteresInvalidos},      // ASCII digits only
         {u"RJ", u"", R::TamanhoErrado},
         {u"RJ", u" -./ ", R::TamanhoErrado},
         {u"SP", u"P", R::TamanhoErrado},
         {u"SP", u"P01100424300", R::TamanhoErrado},
         {u"MT", u"13000001", R::TamanhoErrado},
         {u"BA", u"1234567480", R::TamanhoErrado},  // never cut nor padded
-        {u"RO", u"000000000625213", R::TamanhoErrado},
         {u"AC", u"0200482300112", R::PrefixoErrado},
         {u"DF", u"0900482300112", R::PrefixoErrado},
         {u"GO", u"129876547", R::PrefixoErrado},
         {u"PA", u"165999995", R::PrefixoErrado},
-        {u"RR", u"250061536", R::PrefixoErrado},
         {u"TO", u"29040227836", R::PrefixoErrado},  // kind 04
         {u"SP", u"P111004243002", R::PrefixoErrado},
         {u"AC", u"0100482300113", R::DigitoVerificadorErrado},
         {u"SP", u"110042490115", R::DigitoVerificadorErrado},  // the second digit
         {u"SP", u"110042491114", R::DigitoVerificadorErrado},  // the first
-        {u"PR", u"1234567851", R::DigitoVerificadorErrado},
         {u"SP", u"isento", R::Isenta},
         {u"BA", u"  IsEnTo\t", R::Isenta},
         {u"BA", u"ISENTO1", R::CaracteresInvalidos},
-        {u"BA", u"ISENT", R::CaracteresInvalidos},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(utf8(c.uf) + " " + utf8(c.texto));
@@ -120,7 +112,6 @@ TEST(InscricaoEstadual, CasosIncomuns) {
         // BA: the first digit (8 digits) or the second (9) chooses modulus 10 or 11.
         {u"BA", u"123456-63", true},
         {u"BA", u"61234557", true},
-        {u"BA", u"61234567", false},
         {u"BA", u"1234567-48", true},
         {u"BA", u"1623456-51", true},
         {u"BA", u"062933316", true},
@@ -128,7 +119,6 @@ TEST(InscricaoEstadual, CasosIncomuns) {
         // GO: remainder 1 gives 1 only from 10103105 to 10119997; 11094402 takes 0 or 1.
         {u"GO", u"101031051", true},
         {u"GO", u"101031050", false},
-        {u"GO", u"101199971", true},
         {u"GO", u"101030860", true},
         {u"GO", u"101030861", false},
         {u"GO", u"101200030", true},
@@ -138,18 +128,14 @@ TEST(InscricaoEstadual, CasosIncomuns) {
         {u"GO", u"110944022", false},
         // GO 20, given out since 2023.
         {u"GO", u"20.024.521-0", true},
-        {u"GO", u"20.021.462-4", true},
-        {u"GO", u"20.105.041-2", true},
         // MG: the 0 inserted after the third digit.
         {u"MG", u"062.307.904/0081", true},
         {u"MG", u"062.307.904/0091", false},
         // PE, RO, TO, RN: both lengths.
         {u"PE", u"0321418-40", true},
         {u"PE", u"18.1.001.0000004-9", true},
-        {u"PE", u"18.1.001.0000004-8", false},
         {u"RO", u"101.62521-3", true},
         {u"RO", u"0000000062521-3", true},
-        {u"RO", u"101.62521-4", false},
         {u"TO", u"29.040.636-6", true},
         {u"TO", u"29 01 022783 6", true},
         {u"RN", u"20.040.040-1", true},
@@ -161,21 +147,16 @@ TEST(InscricaoEstadual, CasosIncomuns) {
         {u"MT", u"0013000001-8", false},
         // AM: a base whose sum is 0 has no valid digit.
         {u"AM", u"000000000", false},
-        {u"AM", u"000000001", false},
         {u"AM", u"05.334.305-0", true},
         // AP: the base's range, boundaries included.
         {u"AP", u"030000009", true},
         {u"AP", u"030000012", true},
         {u"AP", u"030170007", true},
-        {u"AP", u"030190225", true},
         {u"AP", u"030190231", true},
         {u"AP", u"030170008", false},
         // New prefixes: DF 08, PA 75 to 79, MS 50, RS 800.
         {u"DF", u"08.247.615/001-36", true},
-        {u"DF", u"08.247.615/001-37", false},
         {u"PA", u"75-000001-5", true},
-        {u"PA", u"76-000001-8", true},
-        {u"PA", u"77-000001-0", true},
         {u"PA", u"79-000001-6", true},
         {u"MS", u"500000000", true},
         {u"RS", u"800/1234507", true},

@@ -17,7 +17,7 @@ enum class Calculo : uint8_t {
     RestoMod11,      // the rightmost digit of S mod 11 (SP)
     RestoMod9,       // S mod 9 (RR)
     SomaAlgarismos,  // the digits of each product are added: what the sum lacks to a ten (MG)
-    Mod10Ou11,       // by the digit at `chave`: 6, 7 or 9 take M11, the others 10 - S mod 10
+    Mod10Ou11,       // the digit at `chave` chooses: 6, 7, 9 take M11, others 10 - S mod 10 (BA)
     SomaComFaixa,    // S plus the p of the base's range; 11 - S mod 11, 10 gives 0, 11 the d
     M11ComFaixas,    // M11, r = 1 giving 1 for a base in faixas[0]; faixas[1] takes 0 or 1 (GO)
 };
@@ -189,6 +189,7 @@ constexpr Unidade unidades[] = {
 consteval bool tabela_coerente() {
     for (const Unidade& u : unidades) {
         if (u.uf.size() != 2 || u.formatos[0].molde.empty()) return false;
+        if (u.formatos[0].digitos[0].lugar == 0) return false;
         uint8_t anterior[2] = {0, 0};  // by rural or not: shortest first
         for (const Formato& f : u.formatos) {
             if (f.molde.empty()) continue;
@@ -197,6 +198,7 @@ consteval bool tabela_coerente() {
             anterior[f.rural()] = f.tamanho;
             for (const Digito& d : f.digitos) {
                 if (d.lugar > f.tamanho || d.chave > f.tamanho) return false;
+                if (d.calculo == Calculo::Mod10Ou11 && d.chave == 0) return false;
                 // No weight on the digit's own place, none past the number.
                 for (std::size_t i = 0; i < d.pesos.size(); ++i) {
                     if (d.pesos[i] != 0 && (i + 1 == d.lugar || i >= f.tamanho)) return false;
