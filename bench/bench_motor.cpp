@@ -1,14 +1,16 @@
 // Benchmarks of the formatting engine: every mask through the published by-reference API
 // (a new string per call) and through formatar_entrada_em (a reused buffer), the
 // cash-register typing of a long money value, the plain value of each mask, the validators,
-// and a hand-written CPF loop that the CPF paths are measured against.
+// a hand-written CPF loop that the CPF paths are measured against, and the check of a state
+// registration number of each unit against the CNPJ's check in the same run.
 //
 //   bench_motor --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 //               --benchmark_enable_random_interleaving=true
 //
 // Every formatting benchmark reports "alocacoes", the heap allocations of one iteration. After
 // the run the CPF paths' CPU times are printed as multiples of the hand-written loop (medians
-// when repetitions were asked for), on stdout for the console format and on stderr otherwise.
+// when repetitions were asked for), and each unit's registration check beside the CNPJ's, on
+// stdout for the console format and on stderr otherwise.
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +30,9 @@
 #include <pjtcampovivo/formatting/formatacao.hpp>
 #include <pjtcampovivo/formatting/formatar.hpp>
 #include <pjtcampovivo/formatting/mascaras.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
 #include <pjtcampovivo/validation/comuns.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "bench/relator_razoes.hpp"
 #include "contagem_alocacoes.hpp"
 
@@ -299,6 +303,44 @@ void cnpj_valido(benchmark::State& estado) {
     }
 }
 
+// The CNPJ as a field shows it, judged by mask 14's exit check (its digits, then CNPJValido).
+void cnpj_exibido_valido(benchmark::State& estado) {
+    const ChecagemSaida& checagem = *checagem_saida(valor(eMascara::CNPJ));
+    std::u16string_view cnpj = campos_cheios[14];
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(cnpj);
+        bool valido = checagem.valido(cnpj);
+        benchmark::DoNotOptimize(valido);
+    }
+}
+
+// --- State registration numbers -------------------------------------------------------------
+
+constexpr std::u16string_view unidades[] = {u"AC", u"AL", u"AP", u"AM", u"BA", u"CE", u"DF",
+                                            u"ES", u"GO", u"MA", u"MT", u"MS", u"MG", u"PA",
+                                            u"PB", u"PR", u"PE", u"PI", u"RJ", u"RN", u"RS",
+                                            u"RO", u"RR", u"SC", u"SP", u"SE", u"TO"};
+
+// The unit's example number, as a field shows it or as its bare digits.
+void inscricao_estadual_valida(benchmark::State& estado, std::u16string_view uf, bool exibido) {
+    const std::u16string exemplo = Comuns::ExemploInscricaoEstadual(uf);
+    const std::u16string texto = exibido ? exemplo : Comuns::ExtrairInscricaoEstadual(exemplo, uf);
+    std::u16string_view numero = texto;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(numero);
+        auto resultado = Comuns::VerificarInscricaoEstadual(numero, uf);
+        benchmark::DoNotOptimize(resultado);
+    }
+}
+
+std::string nome_inscricao(std::u16string_view uf, bool exibido) {
+    return std::string("InscricaoEstadual/") + (exibido ? "exibido/" : "digitos/") +
+           static_cast<char>(uf[0]) + static_cast<char>(uf[1]);
+}
+
+constexpr const char* nome_cnpj_digitos = "Comuns/CNPJValido";
+constexpr const char* nome_cnpj_exibido = "ChecagemSaida/CNPJ_exibido";
+
 // The longest text the extraction accepts: 32,767 units of CPFs with separators, blanks and a
 // minus sign that mask 1 notes.
 void extrair_digitos(benchmark::State& estado) {
@@ -385,7 +427,15 @@ void registrar() {
     }
 
     benchmark::RegisterBenchmark("Comuns/CPFValido", cpf_valido);
-    benchmark::RegisterBenchmark("Comuns/CNPJValido", cnpj_valido);
+    benchmark::RegisterBenchmark(nome_cnpj_digitos, cnpj_valido);
+    benchmark::RegisterBenchmark(nome_cnpj_exibido, cnpj_exibido_valido);
+    for (const std::u16string_view uf : unidades) {
+        for (const bool exibido : {false, true}) {
+            benchmark::RegisterBenchmark(
+                nome_inscricao(uf, exibido).c_str(),
+                [=](benchmark::State& e) { inscricao_estadual_valida(e, uf, exibido); });
+        }
+    }
     benchmark::RegisterBenchmark("Comuns/ExtrairDigitos/32767", extrair_digitos)
         ->Unit(benchmark::kMicrosecond);
     registrar_celular();
@@ -431,6 +481,21 @@ bool entradas_conferem() {
     int16_t max_ddd = 15;
     conferir(formatar_telefone_ddd_entrada(celular, max_ddd).texto, celular_exibido,
              "the mobile number with its area code");
+
+    // A registration check of an invalid number would time the early way out.
+    for (const std::u16string_view uf : unidades) {
+        const std::u16string exemplo = Comuns::ExemploInscricaoEstadual(uf);
+        if (!Comuns::InscricaoEstadualValida(exemplo, uf) ||
+            !Comuns::InscricaoEstadualValida(Comuns::ExtrairInscricaoEstadual(exemplo, uf), uf)) {
+            std::cerr << "bench_motor: the example of " << nome_inscricao(uf, true)
+                      << " is not valid\n";
+            ok = false;
+        }
+    }
+    if (!checagem_saida(14)->valido(campos_cheios[14])) {
+        std::cerr << "bench_motor: the full CNPJ field is not valid\n";
+        ok = false;
+    }
     return ok;
 }
 
@@ -455,6 +520,7 @@ class Razoes final : public RelatorComRazoes {
                   << " ns against " << *r * 1e9 << " ns, " << std::setprecision(2) << *t / *r
                   << "x\n";
         }
+        imprimir_inscricoes(saida);
     }
 
     void imprimir_cpf(std::ostream& saida) const {
@@ -469,6 +535,28 @@ class Razoes final : public RelatorComRazoes {
         linha(nome_referencia, *referencia);
         for (const std::string& nome : caminhos_cpf()) {
             if (const auto t = tempo(nome)) linha(nome, *t);
+        }
+    }
+
+    // Each unit's check, from digits and from the shown text, beside the CNPJ's same check.
+    void imprimir_inscricoes(std::ostream& saida) const {
+        const auto digitos = tempo(nome_cnpj_digitos);
+        const auto exibido = tempo(nome_cnpj_exibido);
+        if (!digitos || !exibido || *digitos <= 0 || *exibido <= 0) return;
+        saida << "\nState registration checks against the CNPJ's (CPU time, median):\n"
+              << "  unit      digits ns   x CNPJ     shown ns   x CNPJ\n";
+        const auto linha = [&](const std::string& nome, double d, double e) {
+            saida << "  " << std::left << std::setw(6) << nome << std::right << std::fixed
+                  << std::setprecision(2) << std::setw(12) << d * 1e9 << std::setw(8)
+                  << std::setprecision(1) << d / *digitos << "x" << std::setprecision(2)
+                  << std::setw(12) << e * 1e9 << std::setw(8) << std::setprecision(1)
+                  << e / *exibido << "x\n";
+        };
+        linha("CNPJ", *digitos, *exibido);
+        for (const std::u16string_view uf : unidades) {
+            const auto d = tempo(nome_inscricao(uf, false));
+            const auto e = tempo(nome_inscricao(uf, true));
+            if (d && e) linha(nome_inscricao(uf, true).substr(26), *d, *e);
         }
     }
 };

@@ -99,6 +99,15 @@ std::u16string formatar_saida_telefone_ddd(std::u16string_view texto) {
     return Comuns::ExtrairDigitos(texto, 0, negativo);
 }
 
+TextoFormatado formatar_inscricao_estadual_uf(std::u16string_view texto, std::u16string_view uf) {
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto);
+    TextoFormatado r;
+    r.separador_inserido =
+        sem_tocar_flag([&] { detail::inscricao_estadual_uf(trabalho, uf, r.texto); });
+    return r;
+}
+
 std::u16string numero_plano(double valor) {
     if (!std::isfinite(valor)) throw Erro::estouro("Estouro: número não finito");
     // Fifteen significant digits, as a double carries them: "d.dddddddddddddde+XX".

@@ -69,6 +69,13 @@ PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_cnpj_alfanumerico(
 // identifier rather than a number, so a leading zero stays: "0800 123 4567" -> "08001234567".
 PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_telefone_ddd(std::u16string_view texto);
 
+// The display text of a state registration number of the unit uf as it is typed
+// (detail::inscricao_estadual_uf): the unit's shape for the digits so far, "ISENTO" for that
+// word; an unknown unit shapes as mask 15. With "SP": "1100424" -> "110.042.4",
+// "p011004243002" -> "P-01100424.3/002". texto itself is not touched.
+PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_inscricao_estadual_uf(std::u16string_view texto,
+                                                                         std::u16string_view uf);
+
 // A double in the engine's plain decimal form, at most 15 significant digits: 1234.5 gives
 // "1234,5", 0.05 gives "0,05", 0.1 + 0.2 gives "0,3", 1e-5 gives "1E-05", 1e15 gives
 // "1E+15". An infinite or NaN value overflows (error 6).

@@ -52,4 +52,14 @@ void formatar_saida(std::u16string& texto, int32_t mascara, int32_t casas_decima
 void escrever_decimal(std::u16string_view digitos, int32_t casas, bool negativo,
                       std::u16string& saida);
 
+// A registration number of the unit uf (Comuns::MoldesInscricaoEstadual) laid into its shape
+// as it is typed: texto is reduced to Comuns::ExtrairInscricaoEstadual's characters (digits,
+// SP's "P"), and the shape is the unit's shortest one that holds the digits typed, the longest
+// once they pass every shape; digits beyond it are not shown. A separator appears only once a
+// character stands after it ("12.3", not "12."); SeparadorInserido is raised when the display
+// holds one. The complete word ISENTO (any case, blanks around) gives "ISENTO", and a text
+// that is its first letters only ("is", "ISEN") is kept in capitals so that the word can be
+// typed key by key. An unknown unit is shaped as documento(InscricaoEstadual) shapes it.
+void inscricao_estadual_uf(std::u16string& texto, std::u16string_view uf, std::u16string& saida);
+
 }  // namespace pjtCampoVivo::detail
