@@ -10,6 +10,7 @@
 #include <pjtcampovivo/formatting/mascaras.hpp>
 #include <pjtcampovivo/validation/checagem_saida.hpp>
 #include <pjtcampovivo/validation/erro.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_saida.hpp"
 #include "cli/linhas.hpp"
@@ -69,9 +70,12 @@ int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& te
                                          valor(entrada), exibido);
         } else {
             int16_t max_length = o.max_length;
-            TextoFormatado r = o.variante == Variante::CNPJAlfanumerico
-                                   ? formatar_cnpj_alfanumerico_entrada(texto, max_length, entrada)
-                                   : formatar_telefone_ddd_entrada(texto, max_length, entrada);
+            TextoFormatado r =
+                o.variante == Variante::CNPJAlfanumerico
+                    ? formatar_cnpj_alfanumerico_entrada(texto, max_length, entrada)
+                : o.variante == Variante::TelefoneDDD
+                    ? formatar_telefone_ddd_entrada(texto, max_length, entrada)
+                    : formatar_inscricao_estadual_uf_entrada(texto, o.uf, max_length);
             sinais = static_cast<const SinaisFormatacao&>(r);
             exibido = std::move(r.texto);
         }
@@ -103,6 +107,9 @@ int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) 
             case Variante::TelefoneDDD:
                 valor = formatar_saida_telefone_ddd(texto);
                 break;
+            case Variante::InscricaoEstadualUF:
+                valor = formatar_saida_inscricao_estadual_uf(texto, o.uf);
+                break;
             case Variante::Nenhuma:
                 valor = formatar_saida(texto, static_cast<eMascara>(o.mascara), o.casas_decimais);
                 break;
@@ -125,13 +132,14 @@ int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) 
 
 int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& textos) {
     const ChecagemSaida* verificacao =
-        o.variante == Variante::CNPJAlfanumerico ? &checagem_saida_cnpj_alfanumerico()
-        : o.variante == Variante::TelefoneDDD    ? &checagem_saida_telefone_ddd()
-                                                 : checagem_saida(o.mascara);
+        o.variante == Variante::CNPJAlfanumerico      ? &checagem_saida_cnpj_alfanumerico()
+        : o.variante == Variante::TelefoneDDD         ? &checagem_saida_telefone_ddd()
+        : o.variante == Variante::InscricaoEstadualUF ? checagem_saida_inscricao_estadual(o.uf)
+                                                      : checagem_saida(o.mascara);
     if (!verificacao) {
         throw ErroCli("mask " + std::to_string(o.mascara) +
                       " is not checked on leaving a field (only 3, 6, 7, 8, 9, 10, 13 and 14 are, "
-                      "and 11 with --ddd)");
+                      "11 with --ddd and 15 with --uf)");
     }
     bool todos_validos = true;
     std::string linha;
@@ -147,6 +155,13 @@ int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& text
             valido ? j.nulo() : j.texto(verificacao->prompt);
             j.chave("titulo");
             valido ? j.nulo() : j.texto(verificacao->titulo);
+            // What the unit's rules found, so a caller can tell a prefix from a check digit.
+            if (o.variante == Variante::InscricaoEstadualUF) {
+                j.chave("encontrado");
+                texto.empty() ? j.nulo()
+                              : j.texto(Comuns::NomeResultado(
+                                    Comuns::VerificarInscricaoEstadual(texto, o.uf)));
+            }
             j.fechar_objeto();
         } else {
             if (valido) {
@@ -179,6 +194,11 @@ int comando_mascaras() {
         std::printf("%4d  %-28s  %9d  %s\n", v.mascara, nome.c_str(), v.max_length,
                     utf16_para_utf8(v.exemplo).c_str());
     }
+    // The registration numbers of a unit, shown for SP; any of the 27 codes may follow --uf.
+    const int32_t ie = valor(eMascara::InscricaoEstadual);
+    std::printf("%4d  %-28s  %9d  %s\n", ie, "InscricaoEstadual --uf SP",
+                configuracao_mascara(ie)->max_length,
+                utf16_para_utf8(Comuns::ExemploInscricaoEstadual(u"SP")).c_str());
     return status_sucesso;
 }
 

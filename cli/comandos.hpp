@@ -12,8 +12,9 @@ namespace pjtCampoVivo::cli {
 // The way of shaping a mask's values that a field's yes/no setting switches on.
 enum class Variante {
     Nenhuma,
-    CNPJAlfanumerico,  // --alfanumerico: mask 14 takes capital letters in its first twelve
-    TelefoneDDD,       // --ddd: mask 11 takes the area code, "(11) 91234-5678"
+    CNPJAlfanumerico,     // --alfanumerico: mask 14 takes capital letters in its first twelve
+    TelefoneDDD,          // --ddd: mask 11 takes the area code, "(11) 91234-5678"
+    InscricaoEstadualUF,  // --uf UF: mask 15 takes the numbers of the unit UF, by its rules
 };
 
 struct OpcoesFormatar {
@@ -22,6 +23,7 @@ struct OpcoesFormatar {
     int16_t max_length = 0;
     bool movido = false;  // the value is assigned as a whole (EntradaDe 1), not typed
     Variante variante = Variante::Nenhuma;
+    std::u16string uf;  // the unit of InscricaoEstadualUF
     bool json = false;
 };
 
@@ -30,12 +32,14 @@ struct OpcoesSaida {
     int32_t casas_decimais = 0;
     bool ponto = false;  // decimal point instead of comma, "0" for an empty value
     Variante variante = Variante::Nenhuma;
+    std::u16string uf;  // the unit of InscricaoEstadualUF
     bool json = false;
 };
 
 struct OpcoesValidar {
     int32_t mascara = 0;
     Variante variante = Variante::Nenhuma;
+    std::u16string uf;  // the unit of InscricaoEstadualUF
     bool json = false;
 };
 

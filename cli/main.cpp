@@ -11,6 +11,7 @@
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include <pjtcampovivo/formatting/mascaras.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "cli/carregar.hpp"
 #include "cli/comandos.hpp"
 #include "cli/erro_cli.hpp"
@@ -32,6 +33,7 @@ struct Pedido {
     bool json = false;
     bool alfanumerico = false;
     bool ddd = false;
+    std::string uf;
     std::vector<std::string> textos;
     std::string roteiro = "-";
     std::string toolkit = "headless";
@@ -65,6 +67,12 @@ void opcao_ddd(CLI::App* app, Pedido& p) {
     app->add_flag("--ddd", p.ddd,
                   "Telefone mask only: the number with its area code, \"(11) 91234-5678\", "
                   "or a service number, \"0800 123 4567\"");
+}
+
+void opcao_uf(CLI::App* app, Pedido& p) {
+    app->add_option("--uf", p.uf,
+                    "InscricaoEstadual mask only: the numbers of this unit (SP, ba, ...), shaped "
+                    "and checked by its rules");
 }
 
 void opcao_textos(CLI::App* app, Pedido& p) {
@@ -107,6 +115,7 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
     s.formatar->add_flag("--json", p.json, "one JSON object per value");
     opcao_alfanumerico(s.formatar, p);
     opcao_ddd(s.formatar, p);
+    opcao_uf(s.formatar, p);
     opcao_textos(s.formatar, p);
 
     s.saida = app.add_subcommand("saida", "plain value of each display text");
@@ -118,6 +127,7 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
     s.saida->add_flag("--json", p.json, "one JSON object per value");
     opcao_alfanumerico(s.saida, p);
     opcao_ddd(s.saida, p);
+    opcao_uf(s.saida, p);
     opcao_textos(s.saida, p);
 
     s.validar = app.add_subcommand("validar", "check each value as a field does on leaving it");
@@ -125,6 +135,7 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
     s.validar->add_flag("--json", p.json, "one JSON object per value");
     opcao_alfanumerico(s.validar, p);
     opcao_ddd(s.validar, p);
+    opcao_uf(s.validar, p);
     opcao_textos(s.validar, p);
 
     s.mascaras = app.add_subcommand("mascaras", "list the masks");
@@ -157,9 +168,21 @@ int executar(const Subcomandos& s, const Pedido& p) {
         throw ErroCli("--alfanumerico applies only to mask 14 (CNPJ)");
     if (p.ddd && mascara != valor(eMascara::Telefone))
         throw ErroCli("--ddd applies only to mask 11 (Telefone)");
-    const Variante variante = p.alfanumerico ? Variante::CNPJAlfanumerico
-                              : p.ddd        ? Variante::TelefoneDDD
-                                             : Variante::Nenhuma;
+    const std::u16string uf = utf8_para_utf16(p.uf);
+    if (!p.uf.empty()) {
+        if (mascara != valor(eMascara::InscricaoEstadual))
+            throw ErroCli("--uf applies only to mask 15 (InscricaoEstadual)");
+        if (!Comuns::UFConhecida(uf)) {
+            std::string siglas;
+            for (const std::u16string_view s : Comuns::SiglasUF())
+                siglas += (siglas.empty() ? "" : " ") + utf16_para_utf8(s);
+            throw ErroCli("unknown unit '" + p.uf + "' (the units are " + siglas + ")");
+        }
+    }
+    const Variante variante = p.alfanumerico  ? Variante::CNPJAlfanumerico
+                              : p.ddd         ? Variante::TelefoneDDD
+                              : !p.uf.empty() ? Variante::InscricaoEstadualUF
+                                              : Variante::Nenhuma;
     // --casas and --max default to what a field's Mascara property (and the variant's
     // setting) sets for the mask.
     ConfiguracaoMascara padrao = *configuracao_mascara(mascara);
@@ -172,6 +195,7 @@ int executar(const Subcomandos& s, const Pedido& p) {
             s.max_formatar->count() ? static_cast<int16_t>(p.max_length) : padrao.max_length;
         o.movido = p.movido;
         o.variante = variante;
+        o.uf = uf;
         o.json = p.json;
         return comando_formatar(o, p.textos);
     }
@@ -181,12 +205,14 @@ int executar(const Subcomandos& s, const Pedido& p) {
         o.casas_decimais = s.casas_saida->count() ? p.casas : padrao.casas_decimais;
         o.ponto = p.ponto;
         o.variante = variante;
+        o.uf = uf;
         o.json = p.json;
         return comando_saida(o, p.textos);
     }
     OpcoesValidar o;
     o.mascara = mascara;
     o.variante = variante;
+    o.uf = uf;
     o.json = p.json;
     return comando_validar(o, p.textos);
 }

@@ -10,6 +10,7 @@
 #include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/conversao.hpp>
 #include <pjtcampovivo/validation/data_hora.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "cli/erro_cli.hpp"
 #include "cli/json_saida.hpp"
 #include "cli/roteiro_operacoes.hpp"
@@ -19,7 +20,15 @@ namespace pjtCampoVivo::cli {
 
 namespace {
 
-enum class Parametro { Texto, Mascara, MaxLength, QuantidadeCasasDecimais, ENegativo, EntradaDe };
+enum class Parametro {
+    Texto,
+    Mascara,
+    MaxLength,
+    QuantidadeCasasDecimais,
+    ENegativo,
+    EntradaDe,
+    UF
+};
 
 std::string_view nome_de(Parametro p) noexcept {
     switch (p) {
@@ -35,6 +44,8 @@ std::string_view nome_de(Parametro p) noexcept {
             return "ENegativo";
         case Parametro::EntradaDe:
             return "EntradaDe";
+        case Parametro::UF:
+            return "UF";
     }
     return "";
 }
@@ -45,7 +56,8 @@ bool nomeia(std::u16string_view chave, Parametro p) noexcept {
     return std::equal(chave.begin(), chave.end(), nome.begin(), nome.end());
 }
 
-// The caller's variables; one left out by the script is 0, or the empty string for Texto.
+// The caller's variables; one left out by the script is 0, or the empty string for the
+// strings Texto and UF.
 struct Variaveis {
     std::u16string Texto;
     int32_t Mascara = 0;
@@ -53,6 +65,7 @@ struct Variaveis {
     int32_t QuantidadeCasasDecimais = 0;
     int32_t ENegativo = 0;
     int32_t EntradaDe = 0;
+    std::u16string UF;
 };
 
 using Retorno = std::variant<std::u16string, bool>;
@@ -116,6 +129,9 @@ const std::vector<Funcao>& funcoes() {
         {"TelefoneDDD",
          {P::Texto},
          [](Formatar& f, Variaveis& v) -> Retorno { return f.TelefoneDDD(v.Texto); }},
+        {"InscricaoEstadualUF",
+         {P::Texto, P::UF},
+         [](Formatar& f, Variaveis& v) -> Retorno { return f.InscricaoEstadualUF(v.Texto, v.UF); }},
         {"ExtrairDigitos",
          {P::Texto, P::Mascara, P::ENegativo},
          [](Formatar&, Variaveis& v) -> Retorno {
@@ -135,6 +151,17 @@ const std::vector<Funcao>& funcoes() {
         {"TelefoneValido",
          {P::Texto},
          [](Formatar&, Variaveis& v) -> Retorno { return Comuns::TelefoneValido(v.Texto); }},
+        {"VerificarInscricaoEstadual",
+         {P::Texto, P::UF},
+         [](Formatar&, Variaveis& v) -> Retorno {
+             return std::u16string(
+                 Comuns::NomeResultado(Comuns::VerificarInscricaoEstadual(v.Texto, v.UF)));
+         }},
+        {"InscricaoEstadualValida",
+         {P::Texto, P::UF},
+         [](Formatar&, Variaveis& v) -> Retorno {
+             return Comuns::InscricaoEstadualValida(v.Texto, v.UF);
+         }},
         {"DiaValido",
          {P::Texto},
          [](Formatar&, Variaveis& v) -> Retorno { return DataHora::DiaValido(v.Texto); }},
@@ -195,8 +222,9 @@ const ValorJson* argumentos_dados(const ValorJson& linha, const Funcao& funcao) 
         if (!parametro) {
             throw ErroCli(std::string(funcao.nome) + " has no parameter " + citar_json(chave));
         }
-        const auto esperado =
-            *parametro == P::Texto ? ValorJson::Tipo::Texto : ValorJson::Tipo::Numero;
+        const auto esperado = *parametro == P::Texto || *parametro == P::UF
+                                  ? ValorJson::Tipo::Texto
+                                  : ValorJson::Tipo::Numero;
         if (valor.tipo != esperado) {
             throw ErroCli("parameter " + citar_json(chave) + " must be a " +
                           std::string(nome_tipo_json(esperado)) + ", not a " +
@@ -240,6 +268,9 @@ void atribuir(Variaveis& v, const Funcao& funcao, const ValorJson* args) {
             case P::EntradaDe:
                 v.EntradaDe = arredondar_para<int32_t>(dado->numero);
                 break;
+            case P::UF:
+                v.UF = dado->texto;
+                break;
         }
     }
 }
@@ -263,6 +294,9 @@ void escrever_variavel(EscritorJson& j, const Variaveis& v, Parametro p) {
             break;
         case P::EntradaDe:
             j.numero(v.EntradaDe);
+            break;
+        case P::UF:
+            j.texto(v.UF);
             break;
     }
 }

@@ -86,6 +86,12 @@ grupo_formatar() {
         formatar -m 11 --ddd --movido '+55 11 91234-5678' '5511912345678901'
     caso phone-ddd-max 0 '(11) 9' -- formatar -m 11 --ddd --max 3 '119123'
     caso ddd-other-mask 2 '' --erro 'only to mask 11' -- formatar -m 12 --ddd 1
+    # A unit's registration numbers, shaped as typed; ISENTO kept; any case of the code.
+    caso ie-unit 0 $'P-01100424.3/002\n110.042.4\nISENTO' -- \
+        formatar -m 15 --uf sp p011004243002 1100424 isento
+    caso ie-bahia 0 $'123456-63\n1234567-48' -- formatar -m InscricaoEstadual --uf BA 12345663 123456748
+    caso ie-unknown-unit 2 '' --erro "unknown unit 'XX'" -- formatar -m 15 --uf XX 1
+    caso ie-other-mask 2 '' --erro 'only to mask 15' -- formatar -m 14 --uf SP 1
     caso several-values 0 $'31/12\n05/09' -- formatar -m 6 3112 0509
     caso values-after-dashes 0 $'12,34\n-0,00' -- formatar -m 1 1234 -- -abc
     caso accents 0 'ação' -- formatar -m 0 ação
@@ -116,6 +122,7 @@ grupo_saida() {
         saida -m 14 --alfanumerico --ponto 00.000.000/0001-91 12.ABC.345/01DE-35
     caso letters-other-mask 2 '' --erro 'only to mask 14' -- saida -m 1 --alfanumerico 1
     caso phone-ddd 0 $'08001234567\n11912345678' -- saida -m 11 --ddd --ponto '0800 123 4567' '(11) 91234-5678'
+    caso ie-unit 0 $'0623079040081\nISENTO' -- saida -m 15 --uf mg 062.307.904/0081 ' isento '
     caso date-unchanged 0 '31/12/2003' -- saida -m 3 31/12/2003
     caso month 0 '5' -- saida -m mes 05
     caso text-unchanged 0 'a.b-c' -- saida -m 0 a.b-c
@@ -149,7 +156,13 @@ grupo_validar() {
     caso letters-other-mask 2 '' --erro 'only to mask 14' -- validar -m 3 --alfanumerico 1
     caso phone-ddd 1 $'ok\nok\nO telefone esta preenchido incorretamente, faça como no exemplo: (11) 91234-5678' -- \
         validar -m 11 --ddd '(11) 91234-5678' '0800 123 4567' '(10) 91234-5678'
-    caso phone-unchecked 2 '' --erro 'and 11 with --ddd' -- validar -m 11 '(11) 91234-5678'
+    # What the rules found, a prefix told from a check digit.
+    caso ie-json 1 "$(printf '%s\n' \
+        '{"entrada":"10.987.654-7","valido":true,"mensagem":null,"titulo":null,"encontrado":"Valida"}' \
+        '{"entrada":"10.987.654-8","valido":false,"mensagem":"A inscrição estadual esta preenchida incorretamente para GO, faça como no exemplo: 10.987.654-7","titulo":"Inscrição estadual informada incorretamente","encontrado":"DigitoVerificadorErrado"}' \
+        '{"entrada":"30.987.654-7","valido":false,"mensagem":"A inscrição estadual esta preenchida incorretamente para GO, faça como no exemplo: 10.987.654-7","titulo":"Inscrição estadual informada incorretamente","encontrado":"PrefixoErrado"}')" -- \
+        validar -m 15 --uf GO --json 10.987.654-7 10.987.654-8 30.987.654-7
+    caso phone-unchecked 2 '' --erro '11 with --ddd' -- validar -m 11 '(11) 91234-5678'
     # Only digits count: a blank CNPJ reads as fourteen zeros, a blank CPF is too short.
     caso blank-cnpj 0 'ok' -- validar -m 14 ' '
     caso blank-cpf 1 'O CPF esta preenchido incorretamente.' -- validar -m 13 ' '
@@ -226,10 +239,12 @@ grupo_mascaras() {
     # Then the variants, each with the option that switches it on, and an example that the
     # variant shows unchanged and accepts.
     caso variants 0 "$(printf '%s\n' '14|CNPJ --alfanumerico|22|12.ABC.345/01DE-35' \
-        '11|Telefone --ddd|15|(11) 91234-5678')" --sh -- \
+        '11|Telefone --ddd|15|(11) 91234-5678' '15|InscricaoEstadual --uf SP|22|110.042.490.114')" --sh -- \
         '"$CAMPOVIVO" mascaras | sed "1,/^$/d" | tail -n +2 | sed -E "s/^ *([0-9]+)  (.*[^ ]) +([0-9]+)  (.*)/\1|\2|\3|\4/"'
     caso variant-example-ddd 0 '(11) 91234-5678' -- formatar -m 11 --ddd '(11) 91234-5678'
     caso variant-valid-ddd 0 ok -- validar -m 11 --ddd '(11) 91234-5678'
+    caso variant-example-uf 0 '110.042.490.114' -- formatar -m 15 --uf SP '110.042.490.114'
+    caso variant-valid-uf 0 ok -- validar -m 15 --uf SP '110.042.490.114'
     # Each example is a finished value: typing it again shows it unchanged, and the masks
     # checked on leaving accept it.
     local m exemplo

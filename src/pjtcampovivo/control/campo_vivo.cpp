@@ -11,6 +11,7 @@
 #include <pjtcampovivo/validation/checagem_saida.hpp>
 #include <pjtcampovivo/validation/conversao.hpp>
 #include <pjtcampovivo/validation/erro.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 
 namespace pjtCampoVivo {
 
@@ -216,6 +217,29 @@ const VarianteMascara* CampoVivo::variante_em_uso() const noexcept {
 void CampoVivo::UF(std::u16string_view valor) {
     UF_ = valor;
     hospedeiro_.PropertyChanged(u"UF");
+    // The number already in the field takes the new unit's shape, as if the host assigned it
+    // in that shape: a box given its own text again would not change, nor re-format.
+    if (Mascara_ != pjtCampoVivo::valor(eMascara::InscricaoEstadual)) return;
+    std::u16string texto = Text();
+    const int32_t flag = SeparadorInserido;
+    const int32_t entrada = lngEntradaDe_;
+    lngEntradaDe_ = 1;
+    int32_t negativo = 0;
+    std::u16string moldado;
+    try {
+        moldado = formatar_campo(texto, negativo);
+    } catch (...) {
+        SeparadorInserido = flag;
+        lngEntradaDe_ = entrada;
+        throw;
+    }
+    SeparadorInserido = flag;
+    lngEntradaDe_ = entrada;
+    Text(moldado);
+}
+
+bool CampoVivo::inscricao_uf() const {
+    return Mascara_ == valor(eMascara::InscricaoEstadual) && Comuns::UFConhecida(UF_);
 }
 
 bool CampoVivo::telefone_ddd() const noexcept {
@@ -232,6 +256,11 @@ std::u16string CampoVivo::formatar_campo(std::u16string& texto, int32_t& negativ
         return formatar_cnpj_alfanumerico_entrada(texto, MaxLength_,
                                                   static_cast<eEntradaDe>(lngEntradaDe_))
             .texto;
+    }
+    if (inscricao_uf()) {
+        TextoFormatado r = formatar_inscricao_estadual_uf_entrada(texto, UF_, MaxLength_);
+        if (r.separador_inserido) SeparadorInserido = 1;
+        return std::move(r.texto);
     }
     if (telefone_ddd()) {
         // The flag is raised as the published routines raise it, so the nested Change stops.
@@ -378,6 +407,10 @@ std::u16string CampoVivo::ClipText() {
         std::u16string valor = formatar_saida_telefone_ddd(texto);
         return valor.empty() ? u"0" : valor;
     }
+    if (inscricao_uf()) {
+        std::u16string valor = formatar_saida_inscricao_estadual_uf(texto, UF_);
+        return valor.empty() ? u"0" : valor;
+    }
     std::u16string valor =
         formatador().FormatarTextoSaida(texto, Mascara_, QuantidadeCasasDecimais_);
     return valor.empty() ? u"0" : valor;
@@ -416,14 +449,22 @@ void CampoVivo::enter_ou_tab(int16_t KeyAscii) {
 }
 
 void CampoVivo::aplicar_caixa_alta(int16_t& KeyAscii) const {
+    const char16_t c = caractere(KeyAscii);
+    const bool minuscula = c >= u'a' && c <= u'z';
+    const char16_t maiuscula = minuscula ? static_cast<char16_t>(c - u'a' + u'A') : c;
     if (cnpj_alfanumerico()) {
         // The letters of a CNPJ are capitals, whatever CapsLockMixed says.
-        const char16_t c = caractere(KeyAscii);
-        if (c >= u'a' && c <= u'z') KeyAscii = codigo(static_cast<char16_t>(c - u'a' + u'A'));
+        KeyAscii = codigo(maiuscula);
+    } else if (inscricao_uf() &&
+               (std::u16string_view(u"ISENTO").find(maiuscula) != std::u16string_view::npos ||
+                (maiuscula == u'P' && letras::maiusculas(UF_) == u"SP"))) {
+        // The letters a registration field keeps, ISENTO's and SP's rural P, are capitals
+        // whatever CapsLockMixed says.
+        KeyAscii = codigo(maiuscula);
     } else if (CapsLockMixed_ == 2) {
-        KeyAscii = codigo(letras::maiuscula(caractere(KeyAscii)));
+        KeyAscii = codigo(letras::maiuscula(c));
     } else if (CapsLockMixed_ == 1) {
-        KeyAscii = codigo(letras::minuscula(caractere(KeyAscii)));
+        KeyAscii = codigo(letras::minuscula(c));
     }
 }
 
@@ -506,6 +547,7 @@ void CampoVivo::txt_LostFocus() {
     if (conferindo_saida_) return;  // the combo box's check is taking the focus back
     const ChecagemSaida* checagem = cnpj_alfanumerico() ? &checagem_saida_cnpj_alfanumerico()
                                     : telefone_ddd()    ? &checagem_saida_telefone_ddd()
+                                    : inscricao_uf()    ? checagem_saida_inscricao_estadual(UF_)
                                                         : checagem_saida(Mascara());
     if (checagem == nullptr) return;
     const std::u16string texto = txtCombo_.Text();

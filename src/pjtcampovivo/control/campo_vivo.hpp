@@ -108,8 +108,13 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     int32_t TelefoneDDD() const noexcept { return TelefoneDDD_; }
     void TelefoneDDD(int32_t valor);
     // The federative unit whose state registration numbers a field of Mascara 15 takes, by
-    // its two-letter code in either case ("SP", "ba"); empty (the default) for none. Saved
-    // only when not empty.
+    // its two-letter code in either case ("SP", "ba"); empty (the default) for none. With a
+    // known unit and Mascara 15 the text is shaped by Formatar::InscricaoEstadualUF, typing
+    // raises the letters of ISENTO (and SP's P) to capitals, leaving the text box checks the
+    // number by the unit's rules, and ClipText gives its digits with their leading zeros (and
+    // the P), or ISENTO. An unknown code is kept and changes nothing. Setting it shapes the
+    // text already in a field of Mascara 15 again, as Text(Text()) would. Saved only when not
+    // empty.
     const std::u16string& UF() const noexcept { return UF_; }
     void UF(std::u16string_view valor);
     // The variant of the mask that the settings above switch on, or nullptr for none.
@@ -226,6 +231,8 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     bool cnpj_alfanumerico() const noexcept;
     // Mascara 11 with TelefoneDDD sim.
     bool telefone_ddd() const noexcept;
+    // Mascara 15 with a known unit in UF.
+    bool inscricao_uf() const;
     // The live formatting of both boxes: FormatarTextoEntrada with the field's settings, or
     // the shaping of the variant the field's settings switch on.
     std::u16string formatar_campo(std::u16string& texto, int32_t& negativo);

@@ -8,6 +8,7 @@
 #include <pjtcampovivo/formatting/separador_inserido.hpp>
 #include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/erro.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 
 namespace pjtCampoVivo {
 
@@ -106,6 +107,18 @@ TextoFormatado formatar_inscricao_estadual_uf(std::u16string_view texto, std::u1
     r.separador_inserido =
         sem_tocar_flag([&] { detail::inscricao_estadual_uf(trabalho, uf, r.texto); });
     return r;
+}
+
+TextoFormatado formatar_inscricao_estadual_uf_entrada(std::u16string_view texto,
+                                                      std::u16string_view uf, int16_t& max_length) {
+    if (max_length <= 0) max_length = 50;
+    return formatar_inscricao_estadual_uf(texto.substr(0, static_cast<std::size_t>(max_length)),
+                                          uf);
+}
+
+std::u16string formatar_saida_inscricao_estadual_uf(std::u16string_view texto,
+                                                    std::u16string_view uf) {
+    return Comuns::ExtrairInscricaoEstadual(texto, uf);
 }
 
 std::u16string numero_plano(double valor) {

@@ -76,6 +76,17 @@ PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_telefone_ddd(std::u16st
 PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_inscricao_estadual_uf(std::u16string_view texto,
                                                                          std::u16string_view uf);
 
+// What a registration field of the unit uf shows: texto cut to max_length first (0 or less
+// becomes 50, written back), as the dispatcher cuts every mask's, then shaped by
+// formatar_inscricao_estadual_uf.
+PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_inscricao_estadual_uf_entrada(
+    std::u16string_view texto, std::u16string_view uf, int16_t& max_length);
+
+// The plain value of such a field: its digits with their leading zeros (and SP's P), or
+// ISENTO, an identifier rather than a number: "062.307.904/0081" -> "0623079040081".
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_inscricao_estadual_uf(
+    std::u16string_view texto, std::u16string_view uf);
+
 // A double in the engine's plain decimal form, at most 15 significant digits: 1234.5 gives
 // "1234,5", 0.05 gives "0,05", 0.1 + 0.2 gives "0,3", 1e-5 gives "1E-05", 1e15 gives
 // "1E+15". An infinite or NaN value overflows (error 6).

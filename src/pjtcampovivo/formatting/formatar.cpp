@@ -131,6 +131,11 @@ std::u16string Formatar::CNPJAlfanumerico(std::u16string& Texto) {
     detail::cnpj_alfanumerico(Texto, resultado);
     return resultado;
 }
+std::u16string Formatar::InscricaoEstadualUF(std::u16string& Texto, std::u16string& UF) {
+    std::u16string resultado;
+    detail::inscricao_estadual_uf(Texto, UF, resultado);
+    return resultado;
+}
 std::u16string Formatar::TelefoneDDD(std::u16string& Texto) {
     std::u16string resultado;
     detail::telefone_ddd(Texto, resultado);

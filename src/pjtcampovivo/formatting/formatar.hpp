@@ -84,6 +84,14 @@ class PJTCAMPOVIVO_ENGINE_EXPORT Formatar {
     // begins with 9), "(11) 3456-7890" for a fixed line, "0800 123 4567" for a number whose
     // first digit is 0. Digits beyond the full shape are dropped; Texto becomes all the digits.
     std::u16string TelefoneDDD(std::u16string& Texto);
+
+    // 17. A state registration number laid out in the shape of the unit UF (its two-letter
+    // code, either case) as its digits arrive: with "SP", "1100424" gives "110.042.4" and
+    // "p011004243002" gives "P-01100424.3/002"; a unit with two lengths takes the shorter shape
+    // until the digits pass it; digits beyond the longest shape are dropped. The word ISENTO
+    // (or the first letters of it) is kept in capitals. Texto becomes the digits (with SP's P
+    // in front), or the capitals kept; an unknown UF shapes as InscricaoEstadual.
+    std::u16string InscricaoEstadualUF(std::u16string& Texto, std::u16string& UF);
 };
 
 }  // namespace pjtCampoVivo

@@ -1,9 +1,12 @@
 #include <pjtcampovivo/validation/checagem_saida.hpp>
 
 #include <array>
+#include <string>
+#include <utility>
 
 #include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/data_hora.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 
 namespace pjtCampoVivo {
 
@@ -69,6 +72,54 @@ const ChecagemSaida& checagem_saida_telefone_ddd() noexcept {
         u"O telefone esta preenchido incorretamente, faça como no exemplo: (11) 91234-5678",
         u"Telefone informado incorretamente", true};
     return checagem;
+}
+
+namespace {
+
+// One checking function per unit, since a check is a plain function of the shown text.
+template <std::size_t I>
+bool inscricao_valida(std::u16string_view texto) {
+    return Comuns::InscricaoEstadualValida(texto, Comuns::SiglasUF()[I]);
+}
+
+// The prompts, built once on first use and kept for the views of the checks.
+const std::array<std::u16string, Comuns::QuantidadeUF>& prompts_inscricao() {
+    static const auto prompts = [] {
+        std::array<std::u16string, Comuns::QuantidadeUF> p;
+        for (std::size_t i = 0; i < Comuns::QuantidadeUF; ++i) {
+            const std::u16string_view uf = Comuns::SiglasUF()[i];
+            p[i] = u"A inscrição estadual esta preenchida incorretamente para ";
+            p[i] += uf;
+            p[i] += u", faça como no exemplo: ";
+            p[i] += Comuns::ExemploInscricaoEstadual(uf);
+        }
+        return p;
+    }();
+    return prompts;
+}
+
+template <std::size_t... I>
+std::array<ChecagemSaida, Comuns::QuantidadeUF> montar_checagens(std::index_sequence<I...>) {
+    const auto& prompts = prompts_inscricao();
+    return {ChecagemSaida{15, inscricao_valida<I>, prompts[I],
+                          u"Inscrição estadual informada incorretamente", true}...};
+}
+
+constexpr char16_t maiuscula(char16_t c) noexcept {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+}  // namespace
+
+const ChecagemSaida* checagem_saida_inscricao_estadual(std::u16string_view uf) {
+    static const auto checagens =
+        montar_checagens(std::make_index_sequence<Comuns::QuantidadeUF>());
+    if (uf.size() != 2) return nullptr;
+    for (std::size_t i = 0; i < Comuns::QuantidadeUF; ++i) {
+        const std::u16string_view s = Comuns::SiglasUF()[i];
+        if (maiuscula(uf[0]) == s[0] && maiuscula(uf[1]) == s[1]) return &checagens[i];
+    }
+    return nullptr;
 }
 
 const ChecagemSaida* checagem_saida(int32_t mascara) noexcept {

@@ -31,6 +31,14 @@ PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida& checagem_saida_cnpj_alfanumerico
 // digits, with its own message. Like the taxpayer numbers, checked only in the text box.
 PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida& checagem_saida_telefone_ddd() noexcept;
 
+// The check of mask 15 in a field of the unit uf (either case): Comuns::InscricaoEstadualValida
+// with uf, and a message naming the unit with an example of its numbers: "A inscrição
+// estadual esta preenchida incorretamente para SP, faça como no exemplo: 110.042.490.114".
+// Checked only in the text box. nullptr for an unknown unit, which is not checked. The
+// messages are built on first use.
+PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida* checagem_saida_inscricao_estadual(
+    std::u16string_view uf);
+
 // Message box code of every exit message: the critical icon with one OK button.
 inline constexpr int32_t CodigoMensagemCritica = 16;
 

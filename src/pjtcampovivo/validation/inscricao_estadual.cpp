@@ -393,8 +393,39 @@ bool InscricaoEstadualValida(std::u16string_view Texto, std::u16string_view UF) 
     return r == ResultadoInscricaoEstadual::Valida || r == ResultadoInscricaoEstadual::Isenta;
 }
 
+std::u16string_view NomeResultado(ResultadoInscricaoEstadual r) noexcept {
+    using R = ResultadoInscricaoEstadual;
+    switch (r) {
+        case R::Valida:
+            return u"Valida";
+        case R::Isenta:
+            return u"Isenta";
+        case R::UFDesconhecida:
+            return u"UFDesconhecida";
+        case R::CaracteresInvalidos:
+            return u"CaracteresInvalidos";
+        case R::TamanhoErrado:
+            return u"TamanhoErrado";
+        case R::PrefixoErrado:
+            return u"PrefixoErrado";
+        case R::DigitoVerificadorErrado:
+            return u"DigitoVerificadorErrado";
+    }
+    return u"";
+}
+
 bool UFConhecida(std::u16string_view UF) {
     return unidade(UF) != nullptr;
+}
+
+const std::array<std::u16string_view, QuantidadeUF>& SiglasUF() noexcept {
+    static constexpr auto siglas = [] {
+        static_assert(std::size(unidades) == QuantidadeUF);
+        std::array<std::u16string_view, QuantidadeUF> s{};
+        for (std::size_t i = 0; i < QuantidadeUF; ++i) s[i] = unidades[i].uf;
+        return s;
+    }();
+    return siglas;
 }
 
 std::u16string ExemploInscricaoEstadual(std::u16string_view UF) {

@@ -35,12 +35,20 @@ enum class ResultadoInscricaoEstadual {
 PJTCAMPOVIVO_ENGINE_EXPORT ResultadoInscricaoEstadual
 VerificarInscricaoEstadual(std::u16string_view Texto, std::u16string_view UF);
 
+// The result's name as written above: "PrefixoErrado".
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string_view NomeResultado(ResultadoInscricaoEstadual r) noexcept;
+
 // True when VerificarInscricaoEstadual gives Valida or Isenta.
 PJTCAMPOVIVO_ENGINE_EXPORT bool InscricaoEstadualValida(std::u16string_view Texto,
                                                         std::u16string_view UF);
 
 // True for the 26 states and DF, in either case.
 PJTCAMPOVIVO_ENGINE_EXPORT bool UFConhecida(std::u16string_view UF);
+
+// How many units there are, and their codes in capitals, in the order of the units' names
+// (Acre, Alagoas, Amapá, Amazonas, ...).
+inline constexpr std::size_t QuantidadeUF = 27;
+PJTCAMPOVIVO_ENGINE_EXPORT const std::array<std::u16string_view, QuantidadeUF>& SiglasUF() noexcept;
 
 // A valid number of the unit in its display shape, "110.042.490.114" for SP; empty for an
 // unknown unit. Meant for messages such as "faça como no exemplo: 110.042.490.114".

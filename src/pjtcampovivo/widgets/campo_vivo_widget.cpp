@@ -19,6 +19,7 @@
 #include <pjtcampovivo/toolkit/qt/tela_qt.hpp>
 #include <pjtcampovivo/validation/conversao.hpp>
 #include <pjtcampovivo/validation/erro.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 
 namespace pjtCampoVivo::qt {
 
@@ -136,6 +137,9 @@ void CampoVivoWidget::Impl::descrever_mascara() {
     // A variant switched on shows values of its own shape.
     if (const VarianteMascara* v = campo->variante_em_uso())
         descricao = QStringLiteral("Exemplo: ") + qstring(v->exemplo);
+    if (mascara == valor(eMascara::InscricaoEstadual) && Comuns::UFConhecida(campo->UF()))
+        descricao =
+            QStringLiteral("Exemplo: ") + qstring(Comuns::ExemploInscricaoEstadual(campo->UF()));
     for (QWidget* caixa : {static_cast<QWidget*>(txt), static_cast<QWidget*>(cbo)}) {
         caixa->setAccessibleName(nome);
         caixa->setAccessibleDescription(descricao);
@@ -182,7 +186,8 @@ CampoVivoWidget::CampoVivoWidget(QWidget* parent)
     : QWidget(parent), impl_(std::make_unique<Impl>(*this)) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(this, &CampoVivoWidget::propriedadeAlterada, this, [this](const QString& nome) {
-        if (nome == QLatin1String("Mascara") || variante_mascara(nome.toStdU16String()))
+        if (nome == QLatin1String("Mascara") || nome == QLatin1String("UF") ||
+            variante_mascara(nome.toStdU16String()))
             impl_->descrever_mascara();
     });
     // The host's initialise, first placement and sizing.
