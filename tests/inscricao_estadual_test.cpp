@@ -8,7 +8,9 @@
 #include <string>
 
 #include <pjtcampovivo/formatting/formatacao.hpp>
+#include <pjtcampovivo/formatting/formatar.hpp>
 #include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
 #include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "support/motor.hpp"
@@ -354,6 +356,58 @@ TEST(InscricaoEstadual, FormatarPreservaFlag) {
         EXPECT_FALSE(sem.separador_inserido);
     }
     SeparadorInserido = 0;
+}
+
+// The published by-reference routine: what Texto becomes, the flag, UF left as given; the
+// field's entry (cut first) and plain value; the exit check of each unit.
+TEST(InscricaoEstadual, RotinaPublicadaECampo) {
+    const struct {
+        std::u16string texto;
+        std::u16string uf;
+        std::u16string exibido;
+        std::u16string depois;
+        int32_t flag;
+    } casos[] = {
+        {u"110.042.490.114-99", u"sp", u"110.042.490.114", u"11004249011499", 1},
+        {u"p-01100424.3/002", u"SP", u"P-01100424.3/002", u"P011004243002", 1},
+        {u"isEN", u"RJ", u"ISEN", u"ISEN", 0},
+        {u"12", u"CE", u"12", u"12", 0},
+        {u"1234", u"XX", u"12-34", u"1234", 1},  // an unknown unit shapes as mask 15
+    };
+    Formatar f;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(utf8(c.texto) + " " + utf8(c.uf));
+        std::u16string texto = c.texto;
+        std::u16string uf = c.uf;
+        SeparadorInserido = 0;
+        EXPECT_EQ(f.InscricaoEstadualUF(texto, uf), c.exibido);
+        EXPECT_EQ(texto, c.depois);
+        EXPECT_EQ(uf, c.uf);
+        EXPECT_EQ(SeparadorInserido, c.flag);
+    }
+    SeparadorInserido = 0;
+    int16_t max_length = 5;
+    EXPECT_EQ(formatar_inscricao_estadual_uf_entrada(u"110042490114", u"SP", max_length).texto,
+              u"110.04");
+    max_length = 0;
+    formatar_inscricao_estadual_uf_entrada(u"1", u"SP", max_length);
+    EXPECT_EQ(max_length, 50);
+    EXPECT_EQ(formatar_saida_inscricao_estadual_uf(u"062.307.904/0081", u"MG"), u"0623079040081");
+    EXPECT_EQ(checagem_saida_inscricao_estadual(u"XX"), nullptr);
+    EXPECT_EQ(checagem_saida_inscricao_estadual(u"S"), nullptr);
+    for (const std::u16string_view uf : Comuns::SiglasUF()) {
+        SCOPED_TRACE(utf8(uf));
+        const ChecagemSaida* c = checagem_saida_inscricao_estadual(uf);
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c, checagem_saida_inscricao_estadual(
+                         std::u16string{static_cast<char16_t>(uf[0] + 32), uf[1]}));
+        EXPECT_EQ(c->mascara, 15);
+        EXPECT_TRUE(c->documento);
+        EXPECT_TRUE(c->valido(Comuns::ExemploInscricaoEstadual(uf)));
+        EXPECT_TRUE(c->valido(u"isento"));
+        EXPECT_FALSE(c->valido(u"1"));
+    }
+    EXPECT_EQ(checagem_saida(15), nullptr);
 }
 
 }  // namespace
