@@ -170,6 +170,24 @@ class TestesArquivo : public QObject {
         QCOMPARE(desligado->ClipText(), QStringLiteral("00000000000191"));
     }
 
+    // A unit's code is saved after the others as a text, only when there is one.
+    void ufSoQuandoPreenchida() {
+        QWidget form;
+        auto* com_uf = new CampoVivoWidget(&form);
+        auto* sem_uf = new CampoVivoWidget(&form);
+        com_uf->setUF(QStringLiteral("BA"));
+        qt::salvar_formulario(caminho, {{"a", com_uf}, {"b", sem_uf}});
+        const QJsonArray salvas = propriedades(caminho, 0);
+        QCOMPARE(salvas.size(), 19);
+        QCOMPARE(salvas[18][QStringLiteral("chave")].toString(), QStringLiteral("UF"));
+        QCOMPARE(salvas[18][QStringLiteral("tipo")].toString(), QStringLiteral("texto"));
+        QCOMPARE(salvas[18][QStringLiteral("valor")].toString(), QStringLiteral("BA"));
+        QCOMPARE(propriedades(caminho, 1).size(), 18);
+        qt::abrir_formulario(caminho, {{"a", sem_uf}, {"b", com_uf}});
+        QCOMPARE(sem_uf->UF(), QStringLiteral("BA"));
+        QCOMPARE(com_uf->UF(), QString());
+    }
+
     void arquivoRuimNaoCarregaNada() {
         QWidget form;
         auto* cpf = new CampoVivoWidget(&form);

@@ -384,6 +384,10 @@ class TestesWidget : public QObject {
         j.campo->setTelefoneDDD(qt::CampoVivoWidget::Nao);
         QCOMPARE(j.campo->caixaTexto()->accessibleDescription(),
                  QStringLiteral("Exemplo: 12.345-6789"));
+        j.campo->setMascara(15);
+        j.campo->setUF(QStringLiteral("sp"));
+        QCOMPARE(j.campo->caixaTexto()->accessibleDescription(),
+                 QStringLiteral("Exemplo: 110.042.490.114"));
         j.campo->setMascara(99);
         QCOMPARE(j.campo->caixaTexto()->accessibleName(), QString());
     }
