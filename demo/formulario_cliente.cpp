@@ -14,6 +14,7 @@
 #include <optional>
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "demo/painel.hpp"
 #include "demo/tabela_propriedades.hpp"
 #include "demo/texto.hpp"
@@ -40,6 +41,7 @@ constexpr DefinicaoCampo Campos[] = {
     {u"horario", u"Horário"},
     {u"estado_civil", u"Estado civil"},
     {u"cidade", u"Cidade"},
+    {u"inscricao", u"Inscrição estadual"},
 };
 
 // Marital status entries and the codes kept as their item data.
@@ -107,6 +109,9 @@ FormularioCliente::FormularioCliente(const QString& banco_municipios, QWidget* p
             [this](QWidget*, QWidget* novo) { foco_mudou(novo); });
     connect(campo(u"cidade"), &qt::CampoVivoWidget::FimItensLista, this,
             &FormularioCliente::continuar_cidades);
+    connect(campo(u"cidade"), &qt::CampoVivoWidget::Change, this,
+            &FormularioCliente::acompanhar_uf);
+    connect(campo(u"cidade"), &qt::CampoVivoWidget::Click, this, &FormularioCliente::acompanhar_uf);
 }
 
 FormularioCliente::~FormularioCliente() {
@@ -166,6 +171,20 @@ void FormularioCliente::configurar_campos() {
     cidade.QtdMaxRegRetornadosPesqLookUp(100);
     cidade.PesquisarNovamente(valor(eNaoSim::sim));
     cidade.ToolTipText(u"Digite o início do nome do município");
+
+    // Shaped and checked by the rules of the unit of the chosen city (acompanhar_uf).
+    mascara(u"inscricao", eMascara::InscricaoEstadual)
+        .ToolTipText(u"Número da inscrição estadual, ou ISENTO");
+}
+
+void FormularioCliente::acompanhar_uf() {
+    // Cities are listed as "São Paulo - SP": the unit is the code after the last " - ".
+    const std::u16string cidade = campo(u"cidade")->campo().Text();
+    const auto traco = cidade.rfind(u" - ");
+    if (traco == std::u16string::npos) return;
+    const std::u16string uf = cidade.substr(traco + 3);
+    CampoVivo& inscricao = campo(u"inscricao")->campo();
+    if (Comuns::UFConhecida(uf) && inscricao.UF() != uf) inscricao.UF(uf);
 }
 
 void FormularioCliente::carregar_municipios() {

@@ -60,6 +60,8 @@ class FormularioCliente : public QWidget {
     void foco_mudou(QWidget* novo);
     void mudar_modo(bool designer);
     void continuar_cidades(QString* TextoProcurado);
+    // The registration field takes the unit of the city chosen.
+    void acompanhar_uf();
     void perguntar_salvar();
     void perguntar_abrir();
     // Shows a failure once the current event is over, so a message box never opens inside a

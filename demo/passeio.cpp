@@ -90,6 +90,31 @@ std::vector<Sessao> sessoes() {
     };
 }
 
+// São Paulo: a wrong check digit refused, a number, a rural producer's and ISENTO, each
+// typed over the one before.
+std::vector<Entrada> inscricoes_sp() {
+    return {{u"110042490115"_s, u"110.042.490.115"_s, u"110042490115"_s,
+             u"Inscrição estadual informada incorretamente"_s},
+            {.teclas = u"110042490114"_s,
+             .texto = u"110.042.490.114"_s,
+             .clip_text = u"110042490114"_s,
+             .fica = true},
+            {.teclas = u"{HOME}{S-END}p011004243002"_s,
+             .texto = u"P-01100424.3/002"_s,
+             .clip_text = u"P011004243002"_s,
+             .fica = true},
+            {u"{HOME}{S-END}isento"_s, u"ISENTO"_s, u"ISENTO"_s}};
+}
+
+// Bahia: a number of each length, the shorter shape first.
+std::vector<Entrada> inscricoes_ba() {
+    return {{.teclas = u"12345663"_s,
+             .texto = u"123456-63"_s,
+             .clip_text = u"12345663"_s,
+             .fica = true},
+            {u"{HOME}{S-END}123456748"_s, u"1234567-48"_s, u"123456748"_s}};
+}
+
 struct Mensagem {
     QString titulo;
     QString prompt;
@@ -146,7 +171,13 @@ class Passeio {
         designer();
         clicar_em(u"nome"_s);
         for (const Sessao& s : sessoes()) sessao(s);
-        cidade();
+        cidade(u"São Paulo"_s, u"São Paulo - SP"_s, u"3550308"_s, true);
+        inscricao(u"SP"_s, inscricoes_sp());
+        // Back to Cidade for a city of Bahia, whose numbers have two lengths.
+        clicar_em(u"cidade"_s);
+        teclar(u"{HOME}{S-END}"_s);
+        cidade(u"Salvador"_s, u"Salvador - BA"_s, u"2927408"_s, false);
+        inscricao(u"BA"_s, inscricoes_ba());
         painel();
         capturar(captura);
         if (!mensagens_.recebidas.empty()) {
@@ -291,10 +322,13 @@ class Passeio {
         }
     }
 
-    // Types "São Paulo" into Cidade as a user would, one key per character: a key the list
-    // cannot take makes the host load the next page of names that begin with the text so far,
-    // and the field, with PesquisarNovamente on, finds one of them in the same keystroke.
-    void cidade() {
+    // Types a city's name (alvo) into Cidade as a user would, one key per character: a key the
+    // list cannot take makes the host load the next page of names that begin with the text so
+    // far, and the field, with PesquisarNovamente on, finds one of them in the same keystroke.
+    // The field must end on the city `esperado`, of IBGE code `codigo`; with `nova_pagina`,
+    // one the list did not hold before the typing began.
+    void cidade(const QString& alvo, const QString& esperado, const QString& codigo,
+                bool nova_pagina) {
         qt::CampoVivoWidget* w = form_.campo(u"cidade");
         if (com_foco() != w) {
             falhar(u"the focus should be in Cidade, it is in "_s + rotulo(com_foco()));
@@ -304,9 +338,9 @@ class Passeio {
         }
         const int primeira_pagina = w->ListCount();
         if (primeira_pagina <= 0) falhar(u"the city list is empty"_s);
-        saida_ << "  Cidade             list starts with " << primeira_pagina << " entries, "
+        saida_ << "  Cidade             list holds " << primeira_pagina << " entries, "
                << utf8(aspas(qtexto(w->campo().List(0)))) << " first\n";
-        const QString alvo = u"São Paulo"_s;
+        const std::size_t paginas_antes_da_cidade = paginas_.size();
         for (qsizetype i = 0; i < alvo.size(); ++i) {
             const QString prefixo = alvo.left(i + 1);
             const std::size_t paginas_antes = paginas_.size();
@@ -330,14 +364,22 @@ class Passeio {
         saida_ << "  " << utf8(u"Cidade"_s.leftJustified(18)) << " typed " << utf8(aspas(alvo))
                << " -> Text " << utf8(aspas(w->Text())) << ", ListIndex " << indice << ", ItemData "
                << utf8(aspas(qtexto(w->campo().ItemData(static_cast<int16_t>(indice))))) << " ("
-               << paginas_.size() << " pages loaded after the first)\n";
-        conferir(u"Cidade Text"_s, w->Text(), u"São Paulo - SP"_s);
+               << paginas_.size() - paginas_antes_da_cidade << " pages loaded)\n";
+        conferir(u"Cidade Text"_s, w->Text(), esperado);
         conferir(u"Cidade's IBGE code"_s, qtexto(w->campo().ItemData(static_cast<int16_t>(indice))),
-                 u"3550308"_s);
-        if (indice < primeira_pagina) falhar(u"São Paulo was already in the first page"_s);
+                 codigo);
+        if (nova_pagina && indice < primeira_pagina) falhar(alvo + u" was already in the list"_s);
         conferir(u"the panel's ItemData(ListIndex) for Cidade"_s,
-                 form_.painel().mostrado(u"ItemData(ListIndex)"_s), aspas(u"3550308"_s));
+                 form_.painel().mostrado(u"ItemData(ListIndex)"_s), aspas(codigo));
         sair(w, {});
+    }
+
+    // The registration field, whose unit the chosen city gave it: the session's values typed
+    // into it as into any field.
+    void inscricao(const QString& uf, const std::vector<Entrada>& entradas) {
+        qt::CampoVivoWidget* w = form_.campo(u"inscricao");
+        conferir(u"Inscrição estadual's UF after Cidade"_s, w->UF(), uf);
+        sessao({u"inscricao"_s, entradas});
     }
 
     void painel() {
