@@ -45,6 +45,7 @@ constexpr Propriedade Propriedades[] = {
     {"CNPJAlfanumerico", Tipo::Enumerada, "eNaoSim"},
     {"PesquisarNovamente", Tipo::Enumerada, "eNaoSim"},
     {"TelefoneDDD", Tipo::Enumerada, "eNaoSim"},
+    {"UF", Tipo::Texto, nullptr},
     {"Alinhamento", Tipo::Enumerada, "eAlinhamento"},
     {"Enabled", Tipo::Enumerada, "eNaoSim"},
     {"ToolTipText", Tipo::Texto, nullptr},

@@ -35,6 +35,10 @@
 //   not begin with 0 and its third digit is not 9) with no separators but "(", ")", " " and
 //   "-", the flag is raised exactly when one shows; TelefoneValido accepts only 10 or 11
 //   digits, and the display of an accepted number is its whole shape.
+// - InscricaoEstadualUF (any of the 27 units, an unknown one, or none): only the overflow
+//   error; the display holds digits, SP's P, the capitals of ISENTO and separators only, the
+//   flag raised exactly when a separator shows; VerificarInscricaoEstadual agrees with
+//   InscricaoEstadualValida, and an accepted number shaped again is still accepted.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -45,6 +49,7 @@
 #include <pjtcampovivo/formatting/separador_inserido.hpp>
 #include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/data_hora.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "fuzz/apoio_fuzz.hpp"
 
 namespace pjtCampoVivo {
@@ -650,6 +655,47 @@ void telefone_ddd(Formatar& f, const std::u16string& t) {
     }
 }
 
+// A registration number of a unit: its shape, its check, and the two together.
+void inscricao_estadual(Formatar& f, const std::u16string& t, std::u16string uf) {
+    const char* onde = "InscricaoEstadualUF";
+    std::u16string texto = t;
+    std::u16string exibido;
+    SeparadorInserido = 0;
+    const int32_t erro = numero_do_erro([&] { exibido = f.InscricaoEstadualUF(texto, uf); },
+                                        {numero_erro::Estouro}, onde);
+    if (t.size() > Limite16) {
+        exigir(erro == numero_erro::Estouro && texto == t, onde, "texto longo sem o erro 6");
+        return;
+    }
+    bool separador = false;
+    for (const char16_t x : exibido) {
+        if (Comuns::e_digito(x) || x == u'P' ||
+            std::u16string_view(u"ISENTO").find(x) != std::u16string_view::npos)
+            continue;
+        exigir(x == u'.' || x == u'-' || x == u'/', onde, "caractere em " + mostrar(exibido));
+        separador = true;
+    }
+    verificar_flag(separador, onde);
+
+    Comuns::ResultadoInscricaoEstadual r{};
+    bool valida = false;
+    numero_do_erro(
+        [&] {
+            r = Comuns::VerificarInscricaoEstadual(t, uf);
+            valida = Comuns::InscricaoEstadualValida(t, uf);
+        },
+        {}, onde);
+    using R = Comuns::ResultadoInscricaoEstadual;
+    exigir(valida == (r == R::Valida || r == R::Isenta), onde, "resultados para " + mostrar(t));
+    exigir(!Comuns::NomeResultado(r).empty(), onde, "resultado sem nome");
+    if (valida) {
+        std::u16string de_novo = t;
+        const std::u16string moldado = f.InscricaoEstadualUF(de_novo, uf);
+        exigir(Comuns::InscricaoEstadualValida(moldado, uf), onde,
+               "aceito " + mostrar(t) + " mas não " + mostrar(moldado));
+    }
+}
+
 void comuns(Formatar& f, LeitorBytes& l) {
     const char* onde = "Comuns";
     const int32_t mascara = l.enviesado<int32_t>(mascaras);
@@ -720,6 +766,11 @@ void comuns(Formatar& f, LeitorBytes& l) {
     }
     cnpj_alfanumerico(f, t);
     telefone_ddd(f, t);
+    const std::size_t n = l.ate(Comuns::QuantidadeUF + 2);
+    inscricao_estadual(f, t,
+                       n < Comuns::QuantidadeUF    ? std::u16string(Comuns::SiglasUF()[n])
+                       : n == Comuns::QuantidadeUF ? std::u16string(u"XX")
+                                                   : std::u16string());
 }
 
 }  // namespace
