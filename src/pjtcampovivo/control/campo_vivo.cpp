@@ -448,18 +448,19 @@ void CampoVivo::enter_ou_tab(int16_t KeyAscii) {
     hospedeiro_.Click();
 }
 
+bool CampoVivo::letra_em_maiuscula(char16_t maiuscula) const {
+    // The letters of a CNPJ; those a registration field keeps, ISENTO's and SP's rural P.
+    if (cnpj_alfanumerico()) return true;
+    if (!inscricao_uf()) return false;
+    return std::u16string_view(u"ISENTO").find(maiuscula) != std::u16string_view::npos ||
+           (maiuscula == u'P' && letras::maiusculas(UF_) == u"SP");
+}
+
 void CampoVivo::aplicar_caixa_alta(int16_t& KeyAscii) const {
     const char16_t c = caractere(KeyAscii);
-    const bool minuscula = c >= u'a' && c <= u'z';
-    const char16_t maiuscula = minuscula ? static_cast<char16_t>(c - u'a' + u'A') : c;
-    if (cnpj_alfanumerico()) {
-        // The letters of a CNPJ are capitals, whatever CapsLockMixed says.
-        KeyAscii = codigo(maiuscula);
-    } else if (inscricao_uf() &&
-               (std::u16string_view(u"ISENTO").find(maiuscula) != std::u16string_view::npos ||
-                (maiuscula == u'P' && letras::maiusculas(UF_) == u"SP"))) {
-        // The letters a registration field keeps, ISENTO's and SP's rural P, are capitals
-        // whatever CapsLockMixed says.
+    const char16_t maiuscula = c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    // Those are capitals whatever CapsLockMixed says.
+    if (letra_em_maiuscula(maiuscula)) {
         KeyAscii = codigo(maiuscula);
     } else if (CapsLockMixed_ == 2) {
         KeyAscii = codigo(letras::maiuscula(c));

@@ -227,6 +227,8 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     // false when the key was cancelled.
     bool filtrar_caractere(int16_t& KeyAscii);
     void aplicar_caixa_alta(int16_t& KeyAscii) const;
+    // True when the field raises this letter (given as a capital) whatever CapsLockMixed says.
+    bool letra_em_maiuscula(char16_t maiuscula) const;
     // Mascara 14 with CNPJAlfanumerico sim.
     bool cnpj_alfanumerico() const noexcept;
     // Mascara 11 with TelefoneDDD sim.
