@@ -1,7 +1,7 @@
 // A form's saved settings as a JSON file: for each named CampoVivoWidget the eighteen keys its
 // WriteProperties writes, in order and with their types, then CNPJAlfanumerico,
-// PesquisarNovamente and TelefoneDDD, each only when that setting is on, and UF when it names
-// a unit (a file without one loads it as off, or empty).
+// PesquisarNovamente and TelefoneDDD, each only when that setting is on, and UF when it is not
+// empty (a file without one loads it as off, or empty).
 // Saving is atomic (a crash or a full disk leaves the previous file as it was); loading checks
 // the whole file before it touches any control, so a bad file loads nothing.
 //
