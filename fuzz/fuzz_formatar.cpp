@@ -650,7 +650,8 @@ void telefone_ddd(Formatar& f, const std::u16string& t) {
     numero_do_erro([&] { valido = Comuns::TelefoneValido(t); }, {}, onde);
     if (valido) {
         exigir(t == d && (d.size() == 10 || d.size() == 11), onde, "aceito " + mostrar(t));
-        const std::size_t tamanho = d[0] == u'0' ? 13 : d.size() + 5;
+        // "(11) 91234-5678" and "(11) 3456-7890" add four separators; "0800 123 4567" two.
+        const std::size_t tamanho = d[0] == u'0' ? 13 : d.size() + 4;
         exigir(exibido.size() == tamanho, onde, "forma de " + mostrar(t) + ": " + mostrar(exibido));
     }
 }
