@@ -209,8 +209,15 @@ void CampoVivo::TelefoneDDD(int32_t valor) {
 }
 
 const VarianteMascara* CampoVivo::variante_em_uso() const noexcept {
-    if (cnpj_alfanumerico()) return variante_mascara(u"CNPJAlfanumerico");
-    if (telefone_ddd()) return variante_mascara(u"TelefoneDDD");
+    switch (moldagem()) {
+        case Moldagem::CNPJAlfanumerico:
+            return variante_mascara(u"CNPJAlfanumerico");
+        case Moldagem::TelefoneDDD:
+            return variante_mascara(u"TelefoneDDD");
+        case Moldagem::Mascara:
+        case Moldagem::InscricaoUF:
+            break;
+    }
     return nullptr;
 }
 
@@ -238,39 +245,38 @@ void CampoVivo::UF(std::u16string_view valor) {
     Text(moldado);
 }
 
-bool CampoVivo::inscricao_uf() const {
-    return Mascara_ == valor(eMascara::InscricaoEstadual) && Comuns::UFConhecida(UF_);
+CampoVivo::Moldagem CampoVivo::moldagem() const noexcept {
+    if (Mascara_ == valor(eMascara::CNPJ) && CNPJAlfanumerico_ == valor(eNaoSim::sim))
+        return Moldagem::CNPJAlfanumerico;
+    if (telefone_ddd()) return Moldagem::TelefoneDDD;
+    if (Mascara_ == valor(eMascara::InscricaoEstadual) && Comuns::UFConhecida(UF_))
+        return Moldagem::InscricaoUF;
+    return Moldagem::Mascara;
 }
 
 bool CampoVivo::telefone_ddd() const noexcept {
     return Mascara_ == valor(eMascara::Telefone) && TelefoneDDD_ == valor(eNaoSim::sim);
 }
 
-bool CampoVivo::cnpj_alfanumerico() const noexcept {
-    return Mascara_ == valor(eMascara::CNPJ) && CNPJAlfanumerico_ == valor(eNaoSim::sim);
-}
-
 std::u16string CampoVivo::formatar_campo(std::u16string& texto, int32_t& negativo) {
-    Formatar& f = formatador();
-    if (cnpj_alfanumerico()) {
-        return formatar_cnpj_alfanumerico_entrada(texto, MaxLength_,
-                                                  static_cast<eEntradaDe>(lngEntradaDe_))
-            .texto;
+    const auto entrada = static_cast<eEntradaDe>(lngEntradaDe_);
+    TextoFormatado r;
+    switch (moldagem()) {
+        case Moldagem::Mascara:
+            return formatador().FormatarTextoEntrada(
+                texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo, lngEntradaDe_);
+        case Moldagem::CNPJAlfanumerico:
+            return formatar_cnpj_alfanumerico_entrada(texto, MaxLength_, entrada).texto;
+        case Moldagem::TelefoneDDD:
+            r = formatar_telefone_ddd_entrada(texto, MaxLength_, entrada);
+            break;
+        case Moldagem::InscricaoUF:
+            r = formatar_inscricao_estadual_uf_entrada(texto, UF_, MaxLength_);
+            break;
     }
-    if (inscricao_uf()) {
-        TextoFormatado r = formatar_inscricao_estadual_uf_entrada(texto, UF_, MaxLength_);
-        if (r.separador_inserido) SeparadorInserido = 1;
-        return std::move(r.texto);
-    }
-    if (telefone_ddd()) {
-        // The flag is raised as the published routines raise it, so the nested Change stops.
-        TextoFormatado r = formatar_telefone_ddd_entrada(texto, MaxLength_,
-                                                         static_cast<eEntradaDe>(lngEntradaDe_));
-        if (r.separador_inserido) SeparadorInserido = 1;
-        return std::move(r.texto);
-    }
-    return f.FormatarTextoEntrada(texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo,
-                                  lngEntradaDe_);
+    // The flag is raised as the published routines raise it, so the nested Change stops.
+    if (r.separador_inserido) SeparadorInserido = 1;
+    return std::move(r.texto);
 }
 
 // ---- Persistence -------------------------------------------------------------------------
@@ -398,21 +404,22 @@ void CampoVivo::Text(std::u16string_view valor) {
 
 std::u16string CampoVivo::ClipText() {
     std::u16string texto = Text();
-    if (cnpj_alfanumerico()) {
-        // An identifier, not a number: its leading zeros stay.
-        std::u16string valor = formatar_saida_cnpj_alfanumerico(texto);
-        return valor.empty() ? u"0" : valor;
+    std::u16string valor;
+    // The variants give identifiers, not numbers: their leading zeros stay.
+    switch (moldagem()) {
+        case Moldagem::Mascara:
+            valor = formatador().FormatarTextoSaida(texto, Mascara_, QuantidadeCasasDecimais_);
+            break;
+        case Moldagem::CNPJAlfanumerico:
+            valor = formatar_saida_cnpj_alfanumerico(texto);
+            break;
+        case Moldagem::TelefoneDDD:
+            valor = formatar_saida_telefone_ddd(texto);
+            break;
+        case Moldagem::InscricaoUF:
+            valor = formatar_saida_inscricao_estadual_uf(texto, UF_);
+            break;
     }
-    if (telefone_ddd()) {
-        std::u16string valor = formatar_saida_telefone_ddd(texto);
-        return valor.empty() ? u"0" : valor;
-    }
-    if (inscricao_uf()) {
-        std::u16string valor = formatar_saida_inscricao_estadual_uf(texto, UF_);
-        return valor.empty() ? u"0" : valor;
-    }
-    std::u16string valor =
-        formatador().FormatarTextoSaida(texto, Mascara_, QuantidadeCasasDecimais_);
     return valor.empty() ? u"0" : valor;
 }
 
@@ -449,11 +456,18 @@ void CampoVivo::enter_ou_tab(int16_t KeyAscii) {
 }
 
 bool CampoVivo::letra_em_maiuscula(char16_t maiuscula) const {
-    // The letters of a CNPJ; those a registration field keeps, ISENTO's and SP's rural P.
-    if (cnpj_alfanumerico()) return true;
-    if (!inscricao_uf()) return false;
-    return std::u16string_view(u"ISENTO").find(maiuscula) != std::u16string_view::npos ||
-           (maiuscula == u'P' && letras::maiusculas(UF_) == u"SP");
+    switch (moldagem()) {
+        case Moldagem::CNPJAlfanumerico:
+            return true;
+        case Moldagem::InscricaoUF:
+            // ISENTO's letters, and SP's rural P.
+            return std::u16string_view(u"ISENTO").find(maiuscula) != std::u16string_view::npos ||
+                   (maiuscula == u'P' && letras::maiusculas(UF_) == u"SP");
+        case Moldagem::Mascara:
+        case Moldagem::TelefoneDDD:
+            break;
+    }
+    return false;
 }
 
 void CampoVivo::aplicar_caixa_alta(int16_t& KeyAscii) const {
@@ -546,10 +560,21 @@ void CampoVivo::txt_GotFocus() {
 void CampoVivo::txt_LostFocus() {
     txtCombo_.BackColor(cores::FundoJanela);
     if (conferindo_saida_) return;  // the combo box's check is taking the focus back
-    const ChecagemSaida* checagem = cnpj_alfanumerico() ? &checagem_saida_cnpj_alfanumerico()
-                                    : telefone_ddd()    ? &checagem_saida_telefone_ddd()
-                                    : inscricao_uf()    ? checagem_saida_inscricao_estadual(UF_)
-                                                        : checagem_saida(Mascara());
+    const ChecagemSaida* checagem = nullptr;
+    switch (moldagem()) {
+        case Moldagem::Mascara:
+            checagem = checagem_saida(Mascara());
+            break;
+        case Moldagem::CNPJAlfanumerico:
+            checagem = &checagem_saida_cnpj_alfanumerico();
+            break;
+        case Moldagem::TelefoneDDD:
+            checagem = &checagem_saida_telefone_ddd();
+            break;
+        case Moldagem::InscricaoUF:
+            checagem = checagem_saida_inscricao_estadual(UF_);
+            break;
+    }
     if (checagem == nullptr) return;
     const std::u16string texto = txtCombo_.Text();
     if (detail::vazio_ou_brancos(texto)) return;

@@ -229,12 +229,17 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     void aplicar_caixa_alta(int16_t& KeyAscii) const;
     // True when the field raises this letter (given as a capital) whatever CapsLockMixed says.
     bool letra_em_maiuscula(char16_t maiuscula) const;
-    // Mascara 14 with CNPJAlfanumerico sim.
-    bool cnpj_alfanumerico() const noexcept;
-    // Mascara 11 with TelefoneDDD sim.
+    // Which routines shape, extract and check the field's text: the mask's own, or those of
+    // the variant a setting switches on beside it. Chosen here only; the places that differ
+    // by it switch on it.
+    enum class Moldagem : uint8_t {
+        Mascara,
+        CNPJAlfanumerico,  // Mascara 14 with CNPJAlfanumerico sim
+        TelefoneDDD,       // Mascara 11 with TelefoneDDD sim
+        InscricaoUF,       // Mascara 15 with a known unit in UF
+    };
+    Moldagem moldagem() const noexcept;
     bool telefone_ddd() const noexcept;
-    // Mascara 15 with a known unit in UF.
-    bool inscricao_uf() const;
     // The live formatting of both boxes: FormatarTextoEntrada with the field's settings, or
     // the shaping of the variant the field's settings switch on.
     std::u16string formatar_campo(std::u16string& texto, int32_t& negativo);

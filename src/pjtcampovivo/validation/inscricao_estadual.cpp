@@ -414,7 +414,7 @@ std::u16string_view NomeResultado(ResultadoInscricaoEstadual r) noexcept {
     return u"";
 }
 
-bool UFConhecida(std::u16string_view UF) {
+bool UFConhecida(std::u16string_view UF) noexcept {
     return unidade(UF) != nullptr;
 }
 

@@ -43,7 +43,7 @@ PJTCAMPOVIVO_ENGINE_EXPORT bool InscricaoEstadualValida(std::u16string_view Text
                                                         std::u16string_view UF);
 
 // True for the 26 states and DF, in either case.
-PJTCAMPOVIVO_ENGINE_EXPORT bool UFConhecida(std::u16string_view UF);
+PJTCAMPOVIVO_ENGINE_EXPORT bool UFConhecida(std::u16string_view UF) noexcept;
 
 // How many units there are, and their codes in capitals, in the order of the units' names
 // (Acre, Alagoas, Amapá, Amazonas, ...).
