@@ -63,22 +63,9 @@ int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& te
     std::u16string exibido;
     std::string linha;
     para_cada_valor(textos, [&](std::u16string_view texto) {
-        SinaisFormatacao sinais;
-        const eEntradaDe entrada = o.movido ? eEntradaDe::eeMove : eEntradaDe::eeteclado;
-        if (o.variante == Variante::Nenhuma) {
-            sinais = formatar_entrada_em(texto, o.mascara, o.max_length, o.casas_decimais,
-                                         valor(entrada), exibido);
-        } else {
-            int16_t max_length = o.max_length;
-            TextoFormatado r =
-                o.variante == Variante::CNPJAlfanumerico
-                    ? formatar_cnpj_alfanumerico_entrada(texto, max_length, entrada)
-                : o.variante == Variante::TelefoneDDD
-                    ? formatar_telefone_ddd_entrada(texto, max_length, entrada)
-                    : formatar_inscricao_estadual_uf_entrada(texto, o.uf, max_length);
-            sinais = static_cast<const SinaisFormatacao&>(r);
-            exibido = std::move(r.texto);
-        }
+        AjustesCampo campo = o.campo;
+        const SinaisFormatacao sinais = formatar_campo_entrada_em(
+            campo, texto, o.movido ? eEntradaDe::eeMove : eEntradaDe::eeteclado, exibido);
         linha.clear();
         if (o.json) {
             EscritorJson j(linha);
@@ -99,21 +86,7 @@ int comando_formatar(const OpcoesFormatar& o, const std::vector<std::string>& te
 int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) {
     std::string linha;
     para_cada_valor(textos, [&](std::u16string_view texto) {
-        std::u16string valor;
-        switch (o.variante) {
-            case Variante::CNPJAlfanumerico:
-                valor = formatar_saida_cnpj_alfanumerico(texto);
-                break;
-            case Variante::TelefoneDDD:
-                valor = formatar_saida_telefone_ddd(texto);
-                break;
-            case Variante::InscricaoEstadualUF:
-                valor = formatar_saida_inscricao_estadual_uf(texto, o.uf);
-                break;
-            case Variante::Nenhuma:
-                valor = formatar_saida(texto, static_cast<eMascara>(o.mascara), o.casas_decimais);
-                break;
-        }
+        std::u16string valor = formatar_campo_saida(o.campo, texto);
         if (o.ponto) valor = com_ponto_decimal(std::move(valor));
         linha.clear();
         if (o.json) {
@@ -131,13 +104,9 @@ int comando_saida(const OpcoesSaida& o, const std::vector<std::string>& textos) 
 }
 
 int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& textos) {
-    const ChecagemSaida* verificacao =
-        o.variante == Variante::CNPJAlfanumerico      ? &checagem_saida_cnpj_alfanumerico()
-        : o.variante == Variante::TelefoneDDD         ? &checagem_saida_telefone_ddd()
-        : o.variante == Variante::InscricaoEstadualUF ? checagem_saida_inscricao_estadual(o.uf)
-                                                      : checagem_saida(o.mascara);
+    const ChecagemSaida* verificacao = checagem_saida_campo(o.campo);
     if (!verificacao) {
-        throw ErroCli("mask " + std::to_string(o.mascara) +
+        throw ErroCli("mask " + std::to_string(o.campo.mascara) +
                       " is not checked on leaving a field (only 3, 6, 7, 8, 9, 10, 13 and 14 are, "
                       "11 with --ddd and 15 with --uf)");
     }
@@ -156,11 +125,11 @@ int comando_validar(const OpcoesValidar& o, const std::vector<std::string>& text
             j.chave("titulo");
             valido ? j.nulo() : j.texto(verificacao->titulo);
             // What the unit's rules found, so a caller can tell a prefix from a check digit.
-            if (o.variante == Variante::InscricaoEstadualUF) {
+            if (o.campo.moldagem() == Moldagem::InscricaoUF) {
                 j.chave("encontrado");
                 texto.empty() ? j.nulo()
                               : j.texto(Comuns::NomeResultado(
-                                    Comuns::VerificarInscricaoEstadual(texto, o.uf)));
+                                    Comuns::VerificarInscricaoEstadual(texto, o.campo.uf)));
             }
             j.fechar_objeto();
         } else {

@@ -3,43 +3,28 @@
 // writes one line per value. They return the process exit status.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include <pjtcampovivo/formatting/formatacao.hpp>
+
 namespace pjtCampoVivo::cli {
 
-// The way of shaping a mask's values that a field's yes/no setting switches on.
-enum class Variante {
-    Nenhuma,
-    CNPJAlfanumerico,     // --alfanumerico: mask 14 takes capital letters in its first twelve
-    TelefoneDDD,          // --ddd: mask 11 takes the area code, "(11) 91234-5678"
-    InscricaoEstadualUF,  // --uf UF: mask 15 takes the numbers of the unit UF, by its rules
-};
-
+// The field's settings (campo.uf points into the caller's storage) and what to print.
 struct OpcoesFormatar {
-    int32_t mascara = 0;
-    int32_t casas_decimais = 0;
-    int16_t max_length = 0;
+    AjustesCampo campo;
     bool movido = false;  // the value is assigned as a whole (EntradaDe 1), not typed
-    Variante variante = Variante::Nenhuma;
-    std::u16string uf;  // the unit of InscricaoEstadualUF
     bool json = false;
 };
 
 struct OpcoesSaida {
-    int32_t mascara = 0;
-    int32_t casas_decimais = 0;
+    AjustesCampo campo;
     bool ponto = false;  // decimal point instead of comma, "0" for an empty value
-    Variante variante = Variante::Nenhuma;
-    std::u16string uf;  // the unit of InscricaoEstadualUF
     bool json = false;
 };
 
 struct OpcoesValidar {
-    int32_t mascara = 0;
-    Variante variante = Variante::Nenhuma;
-    std::u16string uf;  // the unit of InscricaoEstadualUF
+    AjustesCampo campo;
     bool json = false;
 };
 

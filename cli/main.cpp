@@ -179,40 +179,35 @@ int executar(const Subcomandos& s, const Pedido& p) {
             throw ErroCli("unknown unit '" + p.uf + "' (the units are " + siglas + ")");
         }
     }
-    const Variante variante = p.alfanumerico  ? Variante::CNPJAlfanumerico
-                              : p.ddd         ? Variante::TelefoneDDD
-                              : !p.uf.empty() ? Variante::InscricaoEstadualUF
-                                              : Variante::Nenhuma;
     // --casas and --max default to what a field's Mascara property (and the variant's
     // setting) sets for the mask.
     ConfiguracaoMascara padrao = *configuracao_mascara(mascara);
     if (p.ddd) padrao.max_length = variante_mascara(u"TelefoneDDD")->max_length;
+    AjustesCampo campo;
+    campo.mascara = mascara;
+    campo.cnpj_alfanumerico = p.alfanumerico;
+    campo.telefone_ddd = p.ddd;
+    campo.uf = uf;
     if (s.formatar->parsed()) {
         OpcoesFormatar o;
-        o.mascara = mascara;
-        o.casas_decimais = s.casas_formatar->count() ? p.casas : padrao.casas_decimais;
-        o.max_length =
+        o.campo = campo;
+        o.campo.casas_decimais = s.casas_formatar->count() ? p.casas : padrao.casas_decimais;
+        o.campo.max_length =
             s.max_formatar->count() ? static_cast<int16_t>(p.max_length) : padrao.max_length;
         o.movido = p.movido;
-        o.variante = variante;
-        o.uf = uf;
         o.json = p.json;
         return comando_formatar(o, p.textos);
     }
     if (s.saida->parsed()) {
         OpcoesSaida o;
-        o.mascara = mascara;
-        o.casas_decimais = s.casas_saida->count() ? p.casas : padrao.casas_decimais;
+        o.campo = campo;
+        o.campo.casas_decimais = s.casas_saida->count() ? p.casas : padrao.casas_decimais;
         o.ponto = p.ponto;
-        o.variante = variante;
-        o.uf = uf;
         o.json = p.json;
         return comando_saida(o, p.textos);
     }
     OpcoesValidar o;
-    o.mascara = mascara;
-    o.variante = variante;
-    o.uf = uf;
+    o.campo = campo;
     o.json = p.json;
     return comando_validar(o, p.textos);
 }

@@ -209,7 +209,7 @@ void CampoVivo::TelefoneDDD(int32_t valor) {
 }
 
 const VarianteMascara* CampoVivo::variante_em_uso() const noexcept {
-    switch (moldagem()) {
+    switch (ajustes().moldagem()) {
         case Moldagem::CNPJAlfanumerico:
             return variante_mascara(u"CNPJAlfanumerico");
         case Moldagem::TelefoneDDD:
@@ -245,13 +245,13 @@ void CampoVivo::UF(std::u16string_view valor) {
     Text(moldado);
 }
 
-CampoVivo::Moldagem CampoVivo::moldagem() const noexcept {
-    if (Mascara_ == valor(eMascara::CNPJ) && CNPJAlfanumerico_ == valor(eNaoSim::sim))
-        return Moldagem::CNPJAlfanumerico;
-    if (telefone_ddd()) return Moldagem::TelefoneDDD;
-    if (Mascara_ == valor(eMascara::InscricaoEstadual) && Comuns::UFConhecida(UF_))
-        return Moldagem::InscricaoUF;
-    return Moldagem::Mascara;
+AjustesCampo CampoVivo::ajustes() const noexcept {
+    return AjustesCampo{Mascara_,
+                        QuantidadeCasasDecimais_,
+                        MaxLength_,
+                        CNPJAlfanumerico_ == valor(eNaoSim::sim),
+                        TelefoneDDD_ == valor(eNaoSim::sim),
+                        UF_};
 }
 
 bool CampoVivo::telefone_ddd() const noexcept {
@@ -259,23 +259,17 @@ bool CampoVivo::telefone_ddd() const noexcept {
 }
 
 std::u16string CampoVivo::formatar_campo(std::u16string& texto, int32_t& negativo) {
-    const auto entrada = static_cast<eEntradaDe>(lngEntradaDe_);
-    TextoFormatado r;
-    switch (moldagem()) {
-        case Moldagem::Mascara:
-            return formatador().FormatarTextoEntrada(
-                texto, Mascara_, MaxLength_, QuantidadeCasasDecimais_, negativo, lngEntradaDe_);
-        case Moldagem::CNPJAlfanumerico:
-            return formatar_cnpj_alfanumerico_entrada(texto, MaxLength_, entrada).texto;
-        case Moldagem::TelefoneDDD:
-            r = formatar_telefone_ddd_entrada(texto, MaxLength_, entrada);
-            break;
-        case Moldagem::InscricaoUF:
-            r = formatar_inscricao_estadual_uf_entrada(texto, UF_, MaxLength_);
-            break;
+    AjustesCampo campo = ajustes();
+    const Moldagem moldagem = campo.moldagem();
+    if (moldagem == Moldagem::Mascara) {
+        return formatador().FormatarTextoEntrada(texto, Mascara_, MaxLength_,
+                                                 QuantidadeCasasDecimais_, negativo, lngEntradaDe_);
     }
-    // The flag is raised as the published routines raise it, so the nested Change stops.
-    if (r.separador_inserido) SeparadorInserido = 1;
+    TextoFormatado r = formatar_campo_entrada(campo, texto, static_cast<eEntradaDe>(lngEntradaDe_));
+    MaxLength_ = campo.max_length;  // 0 becomes 50, as the published routines write it back
+    // The flag is raised as the published routines raise it, so the nested Change stops;
+    // the alphanumeric CNPJ came first and never raised it, and its events stay as they were.
+    if (r.separador_inserido && moldagem != Moldagem::CNPJAlfanumerico) SeparadorInserido = 1;
     return std::move(r.texto);
 }
 
@@ -403,23 +397,7 @@ void CampoVivo::Text(std::u16string_view valor) {
 }
 
 std::u16string CampoVivo::ClipText() {
-    std::u16string texto = Text();
-    std::u16string valor;
-    // The variants give identifiers, not numbers: their leading zeros stay.
-    switch (moldagem()) {
-        case Moldagem::Mascara:
-            valor = formatador().FormatarTextoSaida(texto, Mascara_, QuantidadeCasasDecimais_);
-            break;
-        case Moldagem::CNPJAlfanumerico:
-            valor = formatar_saida_cnpj_alfanumerico(texto);
-            break;
-        case Moldagem::TelefoneDDD:
-            valor = formatar_saida_telefone_ddd(texto);
-            break;
-        case Moldagem::InscricaoUF:
-            valor = formatar_saida_inscricao_estadual_uf(texto, UF_);
-            break;
-    }
+    std::u16string valor = formatar_campo_saida(ajustes(), Text());
     return valor.empty() ? u"0" : valor;
 }
 
@@ -456,7 +434,7 @@ void CampoVivo::enter_ou_tab(int16_t KeyAscii) {
 }
 
 bool CampoVivo::letra_em_maiuscula(char16_t maiuscula) const {
-    switch (moldagem()) {
+    switch (ajustes().moldagem()) {
         case Moldagem::CNPJAlfanumerico:
             return true;
         case Moldagem::InscricaoUF:
@@ -560,21 +538,7 @@ void CampoVivo::txt_GotFocus() {
 void CampoVivo::txt_LostFocus() {
     txtCombo_.BackColor(cores::FundoJanela);
     if (conferindo_saida_) return;  // the combo box's check is taking the focus back
-    const ChecagemSaida* checagem = nullptr;
-    switch (moldagem()) {
-        case Moldagem::Mascara:
-            checagem = checagem_saida(Mascara());
-            break;
-        case Moldagem::CNPJAlfanumerico:
-            checagem = &checagem_saida_cnpj_alfanumerico();
-            break;
-        case Moldagem::TelefoneDDD:
-            checagem = &checagem_saida_telefone_ddd();
-            break;
-        case Moldagem::InscricaoUF:
-            checagem = checagem_saida_inscricao_estadual(UF_);
-            break;
-    }
+    const ChecagemSaida* checagem = checagem_saida_campo(ajustes());
     if (checagem == nullptr) return;
     const std::u16string texto = txtCombo_.Text();
     if (detail::vazio_ou_brancos(texto)) return;

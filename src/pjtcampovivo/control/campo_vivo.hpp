@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include <pjtcampovivo/formatting/formatacao.hpp>
 #include <pjtcampovivo/formatting/formatar.hpp>
 #include <pjtcampovivo/formatting/mascaras.hpp>
 #include <pjtcampovivo/toolkit/bolsa_propriedades.hpp>
@@ -229,16 +230,9 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     void aplicar_caixa_alta(int16_t& KeyAscii) const;
     // True when the field raises this letter (given as a capital) whatever CapsLockMixed says.
     bool letra_em_maiuscula(char16_t maiuscula) const;
-    // Which routines shape, extract and check the field's text: the mask's own, or those of
-    // the variant a setting switches on beside it. Chosen here only; the places that differ
-    // by it switch on it.
-    enum class Moldagem : uint8_t {
-        Mascara,
-        CNPJAlfanumerico,  // Mascara 14 with CNPJAlfanumerico sim
-        TelefoneDDD,       // Mascara 11 with TelefoneDDD sim
-        InscricaoUF,       // Mascara 15 with a known unit in UF
-    };
-    Moldagem moldagem() const noexcept;
+    // The settings that choose the routines of the field's text (the variants beside the
+    // masks); the places that differ by them switch on ajustes().moldagem().
+    AjustesCampo ajustes() const noexcept;
     bool telefone_ddd() const noexcept;
     // The live formatting of both boxes: FormatarTextoEntrada with the field's settings, or
     // the shaping of the variant the field's settings switch on.

@@ -121,6 +121,72 @@ std::u16string formatar_saida_inscricao_estadual_uf(std::u16string_view texto,
     return Comuns::ExtrairInscricaoEstadual(texto, uf);
 }
 
+Moldagem AjustesCampo::moldagem() const noexcept {
+    if (mascara == valor(eMascara::CNPJ) && cnpj_alfanumerico) return Moldagem::CNPJAlfanumerico;
+    if (mascara == valor(eMascara::Telefone) && telefone_ddd) return Moldagem::TelefoneDDD;
+    if (mascara == valor(eMascara::InscricaoEstadual) && Comuns::UFConhecida(uf))
+        return Moldagem::InscricaoUF;
+    return Moldagem::Mascara;
+}
+
+SinaisFormatacao formatar_campo_entrada_em(AjustesCampo& campo, std::u16string_view texto,
+                                           eEntradaDe entrada, std::u16string& saida) {
+    int16_t& max_length = campo.max_length;
+    TextoFormatado r;
+    switch (campo.moldagem()) {
+        case Moldagem::CNPJAlfanumerico:
+            r = formatar_cnpj_alfanumerico_entrada(texto, max_length, entrada);
+            break;
+        case Moldagem::TelefoneDDD:
+            r = formatar_telefone_ddd_entrada(texto, max_length, entrada);
+            break;
+        case Moldagem::InscricaoUF:
+            r = formatar_inscricao_estadual_uf_entrada(texto, campo.uf, max_length);
+            break;
+        case Moldagem::Mascara:
+            if (max_length <= 0) max_length = 50;
+            return formatar_entrada_em(texto, campo.mascara, max_length, campo.casas_decimais,
+                                       valor(entrada), saida);
+    }
+    saida = std::move(r.texto);
+    return r;
+}
+
+TextoFormatado formatar_campo_entrada(AjustesCampo& campo, std::u16string_view texto,
+                                      eEntradaDe entrada) {
+    TextoFormatado r;
+    static_cast<SinaisFormatacao&>(r) = formatar_campo_entrada_em(campo, texto, entrada, r.texto);
+    return r;
+}
+
+std::u16string formatar_campo_saida(const AjustesCampo& campo, std::u16string_view texto) {
+    switch (campo.moldagem()) {
+        case Moldagem::CNPJAlfanumerico:
+            return formatar_saida_cnpj_alfanumerico(texto);
+        case Moldagem::TelefoneDDD:
+            return formatar_saida_telefone_ddd(texto);
+        case Moldagem::InscricaoUF:
+            return formatar_saida_inscricao_estadual_uf(texto, campo.uf);
+        case Moldagem::Mascara:
+            break;
+    }
+    return formatar_saida(texto, static_cast<eMascara>(campo.mascara), campo.casas_decimais);
+}
+
+const ChecagemSaida* checagem_saida_campo(const AjustesCampo& campo) {
+    switch (campo.moldagem()) {
+        case Moldagem::CNPJAlfanumerico:
+            return &checagem_saida_cnpj_alfanumerico();
+        case Moldagem::TelefoneDDD:
+            return &checagem_saida_telefone_ddd();
+        case Moldagem::InscricaoUF:
+            return checagem_saida_inscricao_estadual(campo.uf);
+        case Moldagem::Mascara:
+            break;
+    }
+    return checagem_saida(campo.mascara);
+}
+
 std::u16string numero_plano(double valor) {
     if (!std::isfinite(valor)) throw Erro::estouro("Estouro: número não finito");
     // Fifteen significant digits, as a double carries them: "d.dddddddddddddde+XX".

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
 
 namespace pjtCampoVivo {
 
@@ -86,6 +87,49 @@ PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_inscricao_estadual_uf_entrada
 // ISENTO, an identifier rather than a number: "062.307.904/0081" -> "0623079040081".
 PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_saida_inscricao_estadual_uf(
     std::u16string_view texto, std::u16string_view uf);
+
+// The routines a field's text goes through: its mask's own, or those of a variant that a
+// setting switches on beside the mask.
+enum class Moldagem : uint8_t {
+    Mascara,
+    CNPJAlfanumerico,  // mask 14 with CNPJAlfanumerico sim
+    TelefoneDDD,       // mask 11 with TelefoneDDD sim
+    InscricaoUF,       // mask 15 with a known unit in UF
+};
+
+// The settings of a field that decide how its text is shaped, read and checked.
+struct PJTCAMPOVIVO_ENGINE_EXPORT AjustesCampo {
+    int32_t mascara = 0;
+    int32_t casas_decimais = 0;
+    int16_t max_length = 0;
+    bool cnpj_alfanumerico = false;
+    bool telefone_ddd = false;
+    std::u16string_view uf;  // not owned: the caller keeps it alive
+
+    // A setting counts only with its own mask; a unit only when known.
+    Moldagem moldagem() const noexcept;
+};
+
+// The display text of such a field, typed or moved in as a whole: formatar_entrada_em for
+// the mask's own routines, else the variant's form above. A max_length of 0 or less becomes
+// 50, written back into campo as the dispatcher writes it back.
+PJTCAMPOVIVO_ENGINE_EXPORT TextoFormatado formatar_campo_entrada(AjustesCampo& campo,
+                                                                 std::u16string_view texto,
+                                                                 eEntradaDe entrada);
+
+// The same, written into saida, as formatar_entrada_em writes (the mask's own routines then
+// allocate nothing once saida is large enough).
+PJTCAMPOVIVO_ENGINE_EXPORT SinaisFormatacao formatar_campo_entrada_em(AjustesCampo& campo,
+                                                                      std::u16string_view texto,
+                                                                      eEntradaDe entrada,
+                                                                      std::u16string& saida);
+
+// Its plain value: formatar_saida, or the variant's (an identifier: leading zeros stay).
+PJTCAMPOVIVO_ENGINE_EXPORT std::u16string formatar_campo_saida(const AjustesCampo& campo,
+                                                               std::u16string_view texto);
+
+// Its check on leaving, or nullptr for none: checagem_saida of the mask, or the variant's.
+PJTCAMPOVIVO_ENGINE_EXPORT const ChecagemSaida* checagem_saida_campo(const AjustesCampo& campo);
 
 // A double in the engine's plain decimal form, at most 15 significant digits: 1234.5 gives
 // "1234,5", 0.05 gives "0,05", 0.1 + 0.2 gives "0,3", 1e-5 gives "1E-05", 1e15 gives
