@@ -38,6 +38,19 @@ bool sem_tocar_flag(Chamada&& chamada) {
     return inserido;
 }
 
+// A registration number of the unit uf cut to max_length (0 or less becomes 50, written
+// back) and shaped; an unknown unit shapes as mask 15.
+SinaisFormatacao inscricao_uf_em(std::u16string_view texto, std::u16string_view uf,
+                                 int16_t& max_length, std::u16string& saida) {
+    if (max_length <= 0) max_length = 50;
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto.substr(0, static_cast<std::size_t>(max_length)));
+    SinaisFormatacao sinais;
+    sinais.separador_inserido =
+        sem_tocar_flag([&] { detail::inscricao_estadual_uf(trabalho, uf, saida); });
+    return sinais;
+}
+
 }  // namespace
 
 SinaisFormatacao formatar_entrada_em(std::u16string_view texto, int32_t mascara, int16_t max_length,
@@ -63,24 +76,34 @@ TextoFormatado formatar_entrada(std::u16string_view texto, eMascara mascara, int
     return r;
 }
 
+namespace {
+
+// A variant's display text through the one path a field takes, max_length written back.
+TextoFormatado formatar_variante(AjustesCampo campo, std::u16string_view texto, int16_t& max_length,
+                                 eEntradaDe entrada) {
+    campo.max_length = max_length;
+    TextoFormatado r;
+    static_cast<SinaisFormatacao&>(r) = formatar_campo_entrada_em(campo, texto, entrada, r.texto);
+    max_length = campo.max_length;
+    return r;
+}
+
+}  // namespace
+
 TextoFormatado formatar_cnpj_alfanumerico_entrada(std::u16string_view texto, int16_t& max_length,
                                                   eEntradaDe entrada) {
-    std::u16string& trabalho = texto_de_trabalho();
-    trabalho.assign(texto);
-    TextoFormatado r;
-    r.separador_inserido = sem_tocar_flag(
-        [&] { detail::cnpj_alfanumerico_entrada(trabalho, max_length, valor(entrada), r.texto); });
-    return r;
+    AjustesCampo campo;
+    campo.mascara = valor(eMascara::CNPJ);
+    campo.cnpj_alfanumerico = true;
+    return formatar_variante(campo, texto, max_length, entrada);
 }
 
 TextoFormatado formatar_telefone_ddd_entrada(std::u16string_view texto, int16_t& max_length,
                                              eEntradaDe entrada) {
-    std::u16string& trabalho = texto_de_trabalho();
-    trabalho.assign(texto);
-    TextoFormatado r;
-    r.separador_inserido = sem_tocar_flag(
-        [&] { detail::telefone_ddd_entrada(trabalho, max_length, valor(entrada), r.texto); });
-    return r;
+    AjustesCampo campo;
+    campo.mascara = valor(eMascara::Telefone);
+    campo.telefone_ddd = true;
+    return formatar_variante(campo, texto, max_length, entrada);
 }
 
 std::u16string formatar_saida(std::u16string_view texto, eMascara mascara, int32_t casas_decimais) {
@@ -111,9 +134,9 @@ TextoFormatado formatar_inscricao_estadual_uf(std::u16string_view texto, std::u1
 
 TextoFormatado formatar_inscricao_estadual_uf_entrada(std::u16string_view texto,
                                                       std::u16string_view uf, int16_t& max_length) {
-    if (max_length <= 0) max_length = 50;
-    return formatar_inscricao_estadual_uf(texto.substr(0, static_cast<std::size_t>(max_length)),
-                                          uf);
+    TextoFormatado r;
+    static_cast<SinaisFormatacao&>(r) = inscricao_uf_em(texto, uf, max_length, r.texto);
+    return r;
 }
 
 std::u16string formatar_saida_inscricao_estadual_uf(std::u16string_view texto,
@@ -132,24 +155,25 @@ Moldagem AjustesCampo::moldagem() const noexcept {
 SinaisFormatacao formatar_campo_entrada_em(AjustesCampo& campo, std::u16string_view texto,
                                            eEntradaDe entrada, std::u16string& saida) {
     int16_t& max_length = campo.max_length;
-    TextoFormatado r;
-    switch (campo.moldagem()) {
-        case Moldagem::CNPJAlfanumerico:
-            r = formatar_cnpj_alfanumerico_entrada(texto, max_length, entrada);
-            break;
-        case Moldagem::TelefoneDDD:
-            r = formatar_telefone_ddd_entrada(texto, max_length, entrada);
-            break;
-        case Moldagem::InscricaoUF:
-            r = formatar_inscricao_estadual_uf_entrada(texto, campo.uf, max_length);
-            break;
-        case Moldagem::Mascara:
-            if (max_length <= 0) max_length = 50;
-            return formatar_entrada_em(texto, campo.mascara, max_length, campo.casas_decimais,
-                                       valor(entrada), saida);
+    const Moldagem moldagem = campo.moldagem();
+    if (moldagem == Moldagem::Mascara) {
+        if (max_length <= 0) max_length = 50;
+        return formatar_entrada_em(texto, campo.mascara, max_length, campo.casas_decimais,
+                                   valor(entrada), saida);
     }
-    saida = std::move(r.texto);
-    return r;
+    if (moldagem == Moldagem::InscricaoUF)
+        return inscricao_uf_em(texto, campo.uf, max_length, saida);
+    std::u16string& trabalho = texto_de_trabalho();
+    trabalho.assign(texto);
+    SinaisFormatacao sinais;
+    sinais.separador_inserido = sem_tocar_flag([&] {
+        if (moldagem == Moldagem::CNPJAlfanumerico) {
+            detail::cnpj_alfanumerico_entrada(trabalho, max_length, valor(entrada), saida);
+        } else {
+            detail::telefone_ddd_entrada(trabalho, max_length, valor(entrada), saida);
+        }
+    });
+    return sinais;
 }
 
 TextoFormatado formatar_campo_entrada(AjustesCampo& campo, std::u16string_view texto,
