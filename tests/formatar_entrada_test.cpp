@@ -1,10 +1,16 @@
-// FormatarTextoEntrada: cut, routine choice, last-MaxLength cut, zero fill, write-backs.
+// FormatarTextoEntrada: cut, routine choice, last-MaxLength cut, zero fill, write-backs; the
+// shaping routines 5 to 14 it chooses; every mask's example surviving its own formatting, and
+// the published enumeration names both ways.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <tuple>
 
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {
@@ -20,14 +26,10 @@ TEST(Dispatcher, CortaMoldaEDevolve) {
         std::u16string texto;
         int32_t mascara;
         int16_t max_length;
-        int32_t casas;
-        int32_t entrada_de;
-        int32_t negativo;
-        std::u16string exibido;
-        std::u16string texto_depois;
+        int32_t casas, entrada_de, negativo;
+        std::u16string exibido, texto_depois;
         int16_t max_depois;
-        int32_t negativo_depois;
-        int32_t flag;
+        int32_t negativo_depois, flag;
     } linhas[] = {
         // MaxLength 0 or less becomes 50; masks without a routine show the cut text.
         {std::u16string(60, u'x'), 0, 0, 0, teclado, 0, std::u16string(50, u'x'),
@@ -53,8 +55,7 @@ TEST(Dispatcher, CortaMoldaEDevolve) {
         {u"abc", 14, 22, 0, movido, 0, u"", u"", 22, 0, 0},  // no digits: the typed path
     };
     for (const auto& l : linhas) {
-        SCOPED_TRACE(teste::utf8(l.texto) + " mascara " + std::to_string(l.mascara) + " max " +
-                     std::to_string(l.max_length));
+        SCOPED_TRACE(teste::rotulo(l.texto, "mascara", l.mascara, "max", l.max_length));
         const auto c = entrada(l.texto, l.mascara, l.max_length, l.casas, l.entrada_de, l.negativo);
         EXPECT_EQ(c.exibido, l.exibido);
         EXPECT_EQ(c.texto, l.texto_depois);
@@ -97,6 +98,90 @@ TEST(Dispatcher, NuncaEstoura) {
         EXPECT_LE(c.exibido.size(), 32767u);
         EXPECT_TRUE(c.exibido.ends_with(u"1"));
     }
+}
+
+// Dates and times lay digits into fixed slots, adding each separator as its slot fills and
+// dropping extra digits; telephone, CEP, CPF and state registration split off a tail of check
+// digits and group the head by thousands; CNPJ lays its digits into fixed positions and never
+// raises the flag. Texto is left holding the ASCII digits.
+TEST(Moldes, MoldamEnquantoDigita) {
+    const teste::Rotina data = &Formatar::DdMmAaaa, hms = &Formatar::HhMmSs, hm = &Formatar::HhMm,
+                        dm = &Formatar::DdMm, ma = &Formatar::MmAaaa, tel = &Formatar::Telefone,
+                        cep = &Formatar::Cep, cpf = &Formatar::CNPF,
+                        ie = &Formatar::InscricaoEstadual, cnpj = &Formatar::CNPJ;
+    const std::tuple<teste::Rotina, std::u16string, std::u16string_view, int32_t> linhas[] = {
+        {data, u"", u"", 0},
+        {data, u"-12", u"12/", 1},
+        {data, u"\u0661\u0662", u"", 0},  // only ASCII digits count
+        {hms, u"12", u"12:", 1},
+        {hms, u"1234", u"12:34", 1},  // the second ":" waits for digit 5
+        {hms, u"12345", u"12:34:5", 1},
+        {hms, u"99:99:99", u"99:99:99", 1},  // shaped, not checked
+        {hm, u"1", u"1", 0},
+        {hm, u"12", u"12:", 1},
+        {dm, u"31/12/2003", u"31/12", 1},
+        {ma, u"12", u"12/", 1},
+        {tel, u"123456789", u"12.345-6789", 1},
+        {tel, u"1234567890", u"123.456-7890", 1},
+        {tel, u"12345678901234567890", u"1.234.567.890.123.456-7890", 1},
+        {cep, u"12345678", u"12.345-678", 1},
+        {cpf, u"1", u"1", 0},
+        {cpf, u"-12-", u"12", 0},
+        {ie, u"12", u"12", 0},
+        {cnpj, u"", u"", 0},
+        {cnpj, u"1", u"1", 0},
+        {cnpj, u"12345", u"12.345", 0},
+        {cnpj, u"123456", u"12.345.6", 0},
+        {cnpj, u"123456780001", u"12.345.678/0001", 0},
+        {cnpj, u"12.345.678/0001-95", u"12.345.678/0001-95", 0},
+    };
+    for (const auto& [r, texto, exibido, flag] : linhas) {
+        SCOPED_TRACE(teste::rotulo(texto, "->", exibido));
+        const auto c = teste::rotina(r, texto);
+        EXPECT_EQ(c.exibido, exibido);
+        EXPECT_EQ(c.texto, teste::digitos_ascii(texto));
+        EXPECT_EQ(c.flag, flag);
+    }
+}
+
+TEST(Mascaras, ExemploSobreviveASuaPropriaFormatacao) {
+    for (int32_t m = 0; m <= 15; ++m) {
+        SCOPED_TRACE(m);
+        const auto conf = configuracao_mascara(m);
+        ASSERT_TRUE(conf.has_value());
+        EXPECT_EQ(conf->mascara, m);
+        for (int32_t origem : {teclado, movido}) {
+            const auto c = entrada(std::u16string(conf->exemplo), m, conf->max_length,
+                                   conf->casas_decimais, origem);
+            EXPECT_EQ(c.exibido, conf->exemplo);
+        }
+    }
+    EXPECT_FALSE(configuracao_mascara(16).has_value());
+    EXPECT_FALSE(configuracao_mascara(-1).has_value());
+}
+
+TEST(Enumeracoes, NomesPublicadosNosDoisSentidos) {
+    const std::tuple<std::string_view, std::string_view, int32_t> linhas[] = {
+        {"eMascara", "Texto abcdef0123", 0},
+        {"eMascara", "CNPJ ##.###.###.###/####-##", 14},
+        {"eQuantidadeCasasDecimais", "Nove 0,000000000", 9},
+        {"eNaoSim", "sim", 1},
+        {"eEntradaDe", "eeMove", 1},
+        {"eEstilo", "ComboBoxLookUpAteLimiteDados", 2},
+        {"eTipoModulo", "MantemZeros", 3},
+    };
+    for (const auto& [enumeracao, membro, valor] : linhas) {
+        SCOPED_TRACE(membro);
+        const auto* e = enumeracao_publicada(enumeracao);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->nome_de(valor), membro);
+        EXPECT_EQ(e->valor_de(membro), valor);
+    }
+    const auto* nao_sim = enumeracao_publicada("eNaoSim");
+    EXPECT_EQ(nao_sim->valor_de("Sim"), std::nullopt);  // names are case-sensitive
+    EXPECT_EQ(nao_sim->nome_de(2), std::nullopt);
+    EXPECT_EQ(enumeracao_publicada("eMascara")->valor_de("CNPJ"), std::nullopt);
+    EXPECT_EQ(enumeracao_publicada("eMascaras"), nullptr);
 }
 
 }  // namespace
