@@ -1,14 +1,5 @@
 // Alphanumeric CNPJ engine: check digits, extraction, shaping, zero fill, plain value, exit
 // check, and exact agreement with the all-digit CNPJ on texts without letters.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/checagem_saida.hpp>
-#include <pjtcampovivo/validation/comuns.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

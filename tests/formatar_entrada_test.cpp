@@ -1,15 +1,7 @@
 // FormatarTextoEntrada: cut, routine choice, last-MaxLength cut, zero fill, write-backs; the
 // shaping routines 5 to 14 it chooses; every mask's example surviving its own formatting, and
 // the published enumeration names both ways.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <tuple>
-
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
-#include <pjtcampovivo/formatting/formatar.hpp>
 #include <pjtcampovivo/formatting/mascaras.hpp>
 #include "support/motor.hpp"
 
@@ -100,10 +92,11 @@ TEST(Dispatcher, NuncaEstoura) {
     }
 }
 
-// Dates and times lay digits into fixed slots, adding each separator as its slot fills and
-// dropping extra digits; telephone, CEP, CPF and state registration split off a tail of check
-// digits and group the head by thousands; CNPJ lays its digits into fixed positions and never
-// raises the flag. Texto is left holding the ASCII digits.
+// Dates and times lay digits into fixed slots, adding each separator as its slot fills (the
+// second ":" waits for digit 5), dropping extra digits and checking nothing; telephone, CEP, CPF
+// and state registration split off a tail of check digits and group the head by thousands;
+// CNPJ lays its digits into fixed positions and never raises the flag. Only ASCII digits
+// count, and Texto is left holding them.
 TEST(Moldes, MoldamEnquantoDigita) {
     const teste::Rotina data = &Formatar::DdMmAaaa, hms = &Formatar::HhMmSs, hm = &Formatar::HhMm,
                         dm = &Formatar::DdMm, ma = &Formatar::MmAaaa, tel = &Formatar::Telefone,
@@ -112,11 +105,11 @@ TEST(Moldes, MoldamEnquantoDigita) {
     const std::tuple<teste::Rotina, std::u16string, std::u16string_view, int32_t> linhas[] = {
         {data, u"", u"", 0},
         {data, u"-12", u"12/", 1},
-        {data, u"\u0661\u0662", u"", 0},  // only ASCII digits count
+        {data, u"\u0661\u0662", u"", 0},
         {hms, u"12", u"12:", 1},
-        {hms, u"1234", u"12:34", 1},  // the second ":" waits for digit 5
+        {hms, u"1234", u"12:34", 1},
         {hms, u"12345", u"12:34:5", 1},
-        {hms, u"99:99:99", u"99:99:99", 1},  // shaped, not checked
+        {hms, u"99:99:99", u"99:99:99", 1},
         {hm, u"1", u"1", 0},
         {hm, u"12", u"12:", 1},
         {dm, u"31/12/2003", u"31/12", 1},

@@ -1,18 +1,7 @@
 // State registration numbers: the published examples, the reason a number fails, the unusual
 // cases of each unit's rules, what a field keeps, and the shapes as a number is typed.
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <fstream>
-#include <string>
-#include <tuple>
-#include <vector>
 
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/formatar.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/checagem_saida.hpp>
-#include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/inscricao_estadual.hpp>
 #include "support/motor.hpp"
 

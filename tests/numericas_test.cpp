@@ -1,15 +1,5 @@
 // DinheiroTaxa and Numero; FormatarTextoSaida's plain value, in exponent form when tiny or huge
 // and with no digit ever lost; and a decimal count outside 0-9 failing in every routine.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-#include <tuple>
-
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/formatar.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

@@ -1,19 +1,8 @@
 // Properties over random texts with fixed seeds, so every failure replays.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdint>
 #include <latch>
-#include <string>
 #include <thread>
-#include <vector>
 
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/formatar.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/data_hora.hpp>
-#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

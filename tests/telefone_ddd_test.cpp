@@ -1,17 +1,7 @@
 // Telephone numbers with area code: shaping key by key, pasted and assigned values, the
 // country code, the area-code table and the exit check.
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <set>
-#include <string>
-#include <tuple>
 
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/formatar.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/checagem_saida.hpp>
-#include <pjtcampovivo/validation/comuns.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

@@ -1,17 +1,9 @@
 // Validators: date predicates and number reading, digit extraction, CPF/CNPJ, conversions.
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <string>
-#include <tuple>
-#include <vector>
 
-#include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/conversao.hpp>
 #include <pjtcampovivo/validation/data_hora.hpp>
-#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {

@@ -1,13 +1,22 @@
 // Helpers shared by the engine tests: one call of a mask routine with every write-back
-// captured, a plain digit filter to compare against, and reproducible random field texts.
+// captured, a plain digit filter to compare against, and reproducible random field texts. It
+// brings the engine's interface that every engine test file uses.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
+#include <gtest/gtest.h>
+#include <pjtcampovivo/formatting/formatacao.hpp>
 #include <pjtcampovivo/formatting/formatar.hpp>
+#include <pjtcampovivo/formatting/separador_inserido.hpp>
+#include <pjtcampovivo/validation/checagem_saida.hpp>
+#include <pjtcampovivo/validation/comuns.hpp>
 #include "support/comum.hpp"
 
 namespace pjtCampoVivo::teste {
