@@ -56,39 +56,33 @@ TEST(CNPJAlfanumerico, ConcordaComOCNPJNumerico) {
 // Letters count only in the first twelve places, ASCII letters and digits only; the routine
 // shapes like CNPJ and, like it, never raises the flag; Texto becomes the characters.
 TEST(CNPJAlfanumerico, ExtrairERotina) {
-    const std::pair<u16string_view, u16string_view> extrair[] = {
-        {u"12.abc.345/01de-35", u"12ABC34501DE35"},
-        {u"ABCDEFGHIJKLMNOP12", u"ABCDEFGHIJKL12"},
-        {u"ABCDEFGHIJKL1X2Y345", u"ABCDEFGHIJKL12345"},
-        {u"ç1é2\u0661ｂ", u"12"},
-        {u"-/. ", u""}};
-    for (const auto& [texto, caracteres] : extrair) {
+    const std::tuple<u16string_view, u16string_view, u16string_view> casos[] = {
+        {u"12.abc.345/01de-35", u"12ABC34501DE35", u"12.ABC.345/01DE-35"},
+        {u"ABCDEFGHIJKLMNOP12", u"ABCDEFGHIJKL12", u"AB.CDE.FGH/IJKL-12"},
+        {u"ABCDEFGHIJKL1X2Y345", u"ABCDEFGHIJKL12345", u"AB.CDE.FGH/IJKL-12"},
+        {u"ç1é2\u0661ｂ", u"12", u"12"},
+        {u"-/. ", u"", u""},
+        {u"12a", u"12A", u"12.A"},
+        {u"12ABC3", u"12ABC3", u"12.ABC.3"},
+        {u"12ABC34501DEX35", u"12ABC34501DE35", u"12.ABC.345/01DE-35"},
+        {u"12ABC34501DE3599", u"12ABC34501DE3599", u"12.ABC.345/01DE-35"},
+    };
+    for (const auto& [texto, caracteres, exibido] : casos) {
         SCOPED_TRACE(utf8(texto));
         EXPECT_EQ(Comuns::ExtrairCNPJAlfanumerico(texto), caracteres);
         std::u16string no_lugar(texto);
         Comuns::ExtrairCNPJAlfanumericoNoLugar(no_lugar);
         EXPECT_EQ(no_lugar, caracteres);
+        const auto r = teste::rotina(&Formatar::CNPJAlfanumerico, std::u16string(texto));
+        EXPECT_EQ(r.exibido, exibido);
+        EXPECT_EQ(r.texto, caracteres);
+        EXPECT_EQ(r.flag, 0);
     }
     EXPECT_EQ(
         teste::numero_de([] { Comuns::ExtrairCNPJAlfanumerico(std::u16string(32768, u'1')); }), 6);
     std::u16string longo(32768, u'a');
     EXPECT_EQ(teste::numero_de([&] { Comuns::ExtrairCNPJAlfanumericoNoLugar(longo); }), 6);
     EXPECT_EQ(longo, std::u16string(32768, u'a'));  // left as it was
-
-    const std::tuple<u16string_view, u16string_view, u16string_view> rotina[] = {
-        {u"12a", u"12.A", u"12A"},
-        {u"12ABC3", u"12.ABC.3", u"12ABC3"},
-        {u"12.abc.345/01de-35", u"12.ABC.345/01DE-35", u"12ABC34501DE35"},
-        {u"12ABC34501DEX35", u"12.ABC.345/01DE-35", u"12ABC34501DE35"},
-        {u"12ABC34501DE3599", u"12.ABC.345/01DE-35", u"12ABC34501DE3599"},
-    };
-    for (const auto& [texto, exibido, depois] : rotina) {
-        SCOPED_TRACE(utf8(texto));
-        const auto r = teste::rotina(&Formatar::CNPJAlfanumerico, std::u16string(texto));
-        EXPECT_EQ(r.exibido, exibido);
-        EXPECT_EQ(r.texto, depois);
-        EXPECT_EQ(r.flag, 0);
-    }
 }
 
 // A text without ASCII letters is shaped, typed or assigned, exactly as mask 14 shapes it.

@@ -168,6 +168,11 @@ TEST(InscricaoEstadual, CadaUnidadeExemploEChecagem) {
     }
     EXPECT_TRUE(Comuns::UFConhecida(u"to"));
     EXPECT_EQ(checagem_saida(15), nullptr);
+    const ChecagemSaida& sp = *checagem_saida_inscricao_estadual(u"SP");
+    EXPECT_EQ(sp.prompt,
+              u"A inscrição estadual esta preenchida incorretamente para SP, faça como "
+              u"no exemplo: 110.042.490.114");
+    EXPECT_EQ(sp.titulo, u"Inscrição estadual informada incorretamente");
 }
 
 // One number typed key by key into each of its unit's shapes. While its keys fit a shorter
@@ -219,12 +224,13 @@ TEST(InscricaoEstadual, DigitacaoPorUnidade) {
     }
 }
 
-// The value-returning layer reports the flag and leaves the thread's as it was.
+// ISENTO in any case, also typed key by key, and SP's P; other letters go, and a separator
+// with them. The value-returning layer reports the flag and leaves the thread's as it was.
 TEST(InscricaoEstadual, RotinaIsentoEOutrasUnidades) {
     const std::tuple<u16string_view, u16string_view, u16string_view, bool> casos[] = {
         {u"SP", u" isento ", u"ISENTO", false},
         {u"ba", u"IsEnTo", u"ISENTO", false},
-        {u"BA", u"is", u"IS", false},  // typed key by key
+        {u"BA", u"is", u"IS", false},
         {u"BA", u" iSeNt", u"ISENT", false},
         {u"BA", u"isx", u"", false},
         {u"BA", u"isentos", u"", false},
@@ -235,7 +241,7 @@ TEST(InscricaoEstadual, RotinaIsentoEOutrasUnidades) {
         {u"SP", u"1100424", u"110.042.4", true},
         {u"SP", u"110", u"110", false},
         {u"MG", u"p12", u"12", false},
-        {u"RJ", u"12.a", u"12", false},  // the separator goes with the letter
+        {u"RJ", u"12.a", u"12", false},
         {u"RJ", u"", u"", false},
     };
     for (const auto& [uf, texto, exibido, separador] : casos) {
