@@ -97,7 +97,7 @@ TEST(CNPJAlfanumerico, SemLetrasComoOCNPJ) {
         const auto numerico = teste::rotina(&Formatar::CNPJ, texto);
         EXPECT_EQ(alfa.exibido, numerico.exibido);
         EXPECT_EQ(alfa.texto, numerico.texto);
-        for (const int16_t maximo : {0, 3, 10, 14, 18, 22}) {
+        for (const int16_t maximo : std::initializer_list<int16_t>{0, 3, 10, 14, 18, 22}) {
             for (const auto entrada : {eEntradaDe::eeteclado, eEntradaDe::eeMove}) {
                 int16_t max_alfa = maximo;
                 const auto a = formatar_cnpj_alfanumerico_entrada(texto, max_alfa, entrada);

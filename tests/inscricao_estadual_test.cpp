@@ -20,7 +20,7 @@ TEST(InscricaoEstadual, ExemplosPublicados) {
     ASSERT_EQ(fonte, "uf\tnumero\tvalido\tfonte");
     int linhas = 0, validos = 0;
     while (tsv >> uf >> numero >> valido && std::getline(tsv, fonte)) {
-        SCOPED_TRACE(uf + " " + numero);
+        SCOPED_TRACE(rotulo(uf, numero));
         const std::u16string n(numero.begin(), numero.end()), u(uf.begin(), uf.end());
         const R r = Comuns::VerificarInscricaoEstadual(n, u);
         EXPECT_EQ(r == R::Valida, valido == "1") << static_cast<int>(r);
