@@ -1,51 +1,36 @@
 // Alphanumeric CNPJ engine: check digits, extraction, shaping, zero fill, plain value, exit
 // check, and exact agreement with the all-digit CNPJ on texts without letters.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/checagem_saida.hpp>
-#include <pjtcampovivo/validation/comuns.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {
 namespace {
 
+using std::u16string_view;
 using teste::utf8;
 
-constexpr bool letra_ascii(char16_t c) noexcept {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-std::u16string sem_letras(std::u16string texto) {
-    std::erase_if(texto, letra_ascii);
-    return texto;
-}
-
-TEST(CNPJAlfanumerico, DigitosVerificadores) {
-    const struct {
-        std::u16string texto;
-        bool valido;
-    } casos[] = {
-        {u"12ABC34501DE35", true},
-        {u"00000000E08G12", true},
-        {u"A1B2C3D41A2B62", true},
-        {u"11222333000181", true},
-        {u"93ZB0VRYV6KA66", false},
-        {u"12ABC34501DE36", false},
-        {u"12abc34501de35", false},      // capitals only
-        {u"12.ABC.345/01DE-35", false},  // no separators, as CNPJValido
-        {u"12ABC34501DE3", false},       // exactly fourteen characters
-        {u" 12ABC34501DE35", false},
-        {u"12ABC34501DEA5", false},  // the check digits are digits
-        {u"", false},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(utf8(c.texto));
-        EXPECT_EQ(Comuns::CNPJAlfanumericoValido(c.texto), c.valido);
+// Capitals and digits, exactly fourteen, no separators (as CNPJValido), the check digits
+// digits; the exit check reads the shown text.
+TEST(CNPJAlfanumerico, DigitosVerificadoresEChecagem) {
+    for (const u16string_view valido :
+         {u"12ABC34501DE35", u"00000000E08G12", u"A1B2C3D41A2B62", u"11222333000181"}) {
+        EXPECT_TRUE(Comuns::CNPJAlfanumericoValido(valido)) << utf8(valido);
     }
+    for (const u16string_view invalido :
+         {u"93ZB0VRYV6KA66", u"12ABC34501DE36", u"12abc34501de35", u"12.ABC.345/01DE-35",
+          u"12ABC34501DE3", u" 12ABC34501DE35", u"12ABC34501DEA5", u""}) {
+        EXPECT_FALSE(Comuns::CNPJAlfanumericoValido(invalido)) << utf8(invalido);
+    }
+    // The exit check uses mask 14's words.
+    const ChecagemSaida& alfa = checagem_saida_cnpj_alfanumerico();
+    const ChecagemSaida& numerica = *checagem_saida(14);
+    EXPECT_EQ(alfa.mascara, 14);
+    EXPECT_EQ(alfa.prompt, numerica.prompt);
+    EXPECT_EQ(alfa.titulo, numerica.titulo);
+    EXPECT_EQ(alfa.documento, numerica.documento);
+    EXPECT_TRUE(alfa.valido(u"12.ABC.345/01DE-35"));
+    EXPECT_TRUE(alfa.valido(u"11.222.333/0001-81"));
+    EXPECT_FALSE(alfa.valido(u"12.ABC.345/01DE"));
+    EXPECT_FALSE(alfa.valido(u"11.222.333/0001-80"));
 }
 
 // Over digits both validators accept the same single check-digit pair per prefix.
@@ -68,23 +53,30 @@ TEST(CNPJAlfanumerico, ConcordaComOCNPJNumerico) {
     }
 }
 
-TEST(CNPJAlfanumerico, ExtrairCaracteres) {
-    const struct {
-        std::u16string texto;
-        std::u16string caracteres;
-    } casos[] = {
-        {u"12.abc.345/01de-35", u"12ABC34501DE35"},
-        {u"ABCDEFGHIJKLMNOP12", u"ABCDEFGHIJKL12"},  // letters only in the first twelve
-        {u"ABCDEFGHIJKL1X2Y345", u"ABCDEFGHIJKL12345"},
-        {u"ç1é2\u0661ｂ", u"12"},  // ASCII letters and digits only
-        {u"-/. ", u""},
+// Letters count only in the first twelve places, ASCII letters and digits only; the routine
+// shapes like CNPJ and, like it, never raises the flag; Texto becomes the characters.
+TEST(CNPJAlfanumerico, ExtrairERotina) {
+    const std::tuple<u16string_view, u16string_view, u16string_view> casos[] = {
+        {u"12.abc.345/01de-35", u"12ABC34501DE35", u"12.ABC.345/01DE-35"},
+        {u"ABCDEFGHIJKLMNOP12", u"ABCDEFGHIJKL12", u"AB.CDE.FGH/IJKL-12"},
+        {u"ABCDEFGHIJKL1X2Y345", u"ABCDEFGHIJKL12345", u"AB.CDE.FGH/IJKL-12"},
+        {u"ç1é2\u0661ｂ", u"12", u"12"},
+        {u"-/. ", u"", u""},
+        {u"12a", u"12A", u"12.A"},
+        {u"12ABC3", u"12ABC3", u"12.ABC.3"},
+        {u"12ABC34501DEX35", u"12ABC34501DE35", u"12.ABC.345/01DE-35"},
+        {u"12ABC34501DE3599", u"12ABC34501DE3599", u"12.ABC.345/01DE-35"},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(utf8(c.texto));
-        EXPECT_EQ(Comuns::ExtrairCNPJAlfanumerico(c.texto), c.caracteres);
-        std::u16string no_lugar = c.texto;
+    for (const auto& [texto, caracteres, exibido] : casos) {
+        SCOPED_TRACE(utf8(texto));
+        EXPECT_EQ(Comuns::ExtrairCNPJAlfanumerico(texto), caracteres);
+        std::u16string no_lugar(texto);
         Comuns::ExtrairCNPJAlfanumericoNoLugar(no_lugar);
-        EXPECT_EQ(no_lugar, c.caracteres);
+        EXPECT_EQ(no_lugar, caracteres);
+        const auto r = teste::rotina(&Formatar::CNPJAlfanumerico, std::u16string(texto));
+        EXPECT_EQ(r.exibido, exibido);
+        EXPECT_EQ(r.texto, caracteres);
+        EXPECT_EQ(r.flag, 0);
     }
     EXPECT_EQ(
         teste::numero_de([] { Comuns::ExtrairCNPJAlfanumerico(std::u16string(32768, u'1')); }), 6);
@@ -93,40 +85,19 @@ TEST(CNPJAlfanumerico, ExtrairCaracteres) {
     EXPECT_EQ(longo, std::u16string(32768, u'a'));  // left as it was
 }
 
-// Shapes like CNPJ and, like it, never raises the flag; Texto becomes its characters.
-TEST(CNPJAlfanumerico, Rotina) {
-    const struct {
-        std::u16string texto;
-        std::u16string exibido;
-        std::u16string texto_depois;
-    } casos[] = {
-        {u"12a", u"12.A", u"12A"},
-        {u"12ABC3", u"12.ABC.3", u"12ABC3"},
-        {u"12.abc.345/01de-35", u"12.ABC.345/01DE-35", u"12ABC34501DE35"},
-        {u"12ABC34501DEX35", u"12.ABC.345/01DE-35", u"12ABC34501DE35"},
-        {u"12ABC34501DE3599", u"12.ABC.345/01DE-35", u"12ABC34501DE3599"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(utf8(c.texto));
-        const auto r = teste::rotina(&Formatar::CNPJAlfanumerico, c.texto);
-        EXPECT_EQ(r.exibido, c.exibido);
-        EXPECT_EQ(r.texto, c.texto_depois);
-        EXPECT_EQ(r.flag, 0);
-    }
-}
-
 // A text without ASCII letters is shaped, typed or assigned, exactly as mask 14 shapes it.
 TEST(CNPJAlfanumerico, SemLetrasComoOCNPJ) {
     teste::GeradorTexto gerador(14);
-    const int16_t maximos[] = {0, 3, 10, 14, 18, 22};
     for (int n = 0; n < 2000; ++n) {
-        const std::u16string texto = sem_letras(gerador.ate(30));
+        std::u16string texto = gerador.ate(30);
+        std::erase_if(
+            texto, [](char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
         SCOPED_TRACE(utf8(texto));
         const auto alfa = teste::rotina(&Formatar::CNPJAlfanumerico, texto);
         const auto numerico = teste::rotina(&Formatar::CNPJ, texto);
         EXPECT_EQ(alfa.exibido, numerico.exibido);
         EXPECT_EQ(alfa.texto, numerico.texto);
-        for (const int16_t maximo : maximos) {
+        for (const int16_t maximo : std::initializer_list<int16_t>{0, 3, 10, 14, 18, 22}) {
             for (const auto entrada : {eEntradaDe::eeteclado, eEntradaDe::eeMove}) {
                 int16_t max_alfa = maximo;
                 const auto a = formatar_cnpj_alfanumerico_entrada(texto, max_alfa, entrada);
@@ -139,61 +110,32 @@ TEST(CNPJAlfanumerico, SemLetrasComoOCNPJ) {
     }
 }
 
-TEST(CNPJAlfanumerico, EntradaDoCampo) {
-    const struct {
-        std::u16string texto;
-        int16_t max_length;
-        eEntradaDe entrada;
-        std::u16string exibido;
-        int16_t max_depois;
-    } casos[] = {
-        {u"12abc34501de35", 22, eEntradaDe::eeteclado, u"12.ABC.345/01DE-35", 22},
-        {u"12abc34501", 0, eEntradaDe::eeteclado, u"12.ABC.345/01", 50},
-        {u"12ABC34501DE35", 10, eEntradaDe::eeteclado, u"ABC.345/01", 10},  // cut, last ten kept
-        // Assigned whole: zero-filled to fourteen, never cut.
-        {u"e08g12", 22, eEntradaDe::eeMove, u"00.000.000/E08G-12", 22},
-        {u"12ABC34501DE35", 5, eEntradaDe::eeMove, u"00.000.000/012A", 5},
-        {u"1ABCDE", 22, eEntradaDe::eeMove, u"00.000.000/1ABC", 22},  // no letter as check digit
-        {u"-/", 22, eEntradaDe::eeMove, u"", 22},                     // nothing to fill
+// Typed: cut to MaxLength, the last characters kept. Assigned whole: zero-filled to
+// fourteen, never cut. The thread's flag is left as it was. Plain value keeps leading zeros.
+TEST(CNPJAlfanumerico, EntradaDoCampoEValorPlano) {
+    constexpr auto teclado = eEntradaDe::eeteclado, move = eEntradaDe::eeMove;
+    const std::tuple<u16string_view, int16_t, eEntradaDe, u16string_view, int16_t> casos[] = {
+        {u"12abc34501de35", 22, teclado, u"12.ABC.345/01DE-35", 22},
+        {u"12abc34501", 0, teclado, u"12.ABC.345/01", 50},
+        {u"12ABC34501DE35", 10, teclado, u"ABC.345/01", 10},
+        {u"e08g12", 22, move, u"00.000.000/E08G-12", 22},
+        {u"12ABC34501DE35", 5, move, u"00.000.000/012A", 5},
+        {u"1ABCDE", 22, move, u"00.000.000/1ABC", 22},  // no letter as check digit
+        {u"-/", 22, move, u"", 22},                     // nothing to fill
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(utf8(c.texto) + " max " + std::to_string(c.max_length));
-        int16_t max_length = c.max_length;
-        SeparadorInserido = 1;  // left as it was
-        const auto r = formatar_cnpj_alfanumerico_entrada(c.texto, max_length, c.entrada);
+    for (auto [texto, max_length, entrada, exibido, max_depois] : casos) {
+        SCOPED_TRACE(teste::rotulo(texto, "max", max_length));
+        SeparadorInserido = 1;
+        const auto r = formatar_cnpj_alfanumerico_entrada(texto, max_length, entrada);
         EXPECT_EQ(SeparadorInserido, 1);
-        SeparadorInserido = 0;
-        EXPECT_EQ(r.texto, c.exibido);
-        EXPECT_EQ(max_length, c.max_depois);
+        EXPECT_EQ(r.texto, exibido);
+        EXPECT_EQ(max_length, max_depois);
         EXPECT_FALSE(r.negativo);
     }
-}
-
-// Plain value keeps leading zeros; the exit check uses mask 14's words.
-TEST(CNPJAlfanumerico, ValorPlanoEChecagem) {
+    SeparadorInserido = 0;
     EXPECT_EQ(formatar_saida_cnpj_alfanumerico(u"00.000.000/0001-91"), u"00000000000191");
     EXPECT_EQ(formatar_saida_cnpj_alfanumerico(u"12.ABC.345/01DE-35"), u"12ABC34501DE35");
     EXPECT_EQ(formatar_saida_cnpj_alfanumerico(u""), u"");
-
-    const ChecagemSaida& alfa = checagem_saida_cnpj_alfanumerico();
-    const ChecagemSaida& numerica = *checagem_saida(14);
-    EXPECT_EQ(alfa.mascara, 14);
-    EXPECT_EQ(alfa.prompt, numerica.prompt);
-    EXPECT_EQ(alfa.titulo, numerica.titulo);
-    EXPECT_EQ(alfa.documento, numerica.documento);
-    const struct {
-        std::u16string texto;
-        bool valido;
-    } casos[] = {
-        {u"12.ABC.345/01DE-35", true},
-        {u"11.222.333/0001-81", true},
-        {u"12.ABC.345/01DE", false},
-        {u"11.222.333/0001-80", false},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(utf8(c.texto));
-        EXPECT_EQ(alfa.valido(c.texto), c.valido);
-    }
 }
 
 }  // namespace

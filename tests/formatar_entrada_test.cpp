@@ -1,10 +1,8 @@
-// FormatarTextoEntrada: cut, routine choice, last-MaxLength cut, zero fill, write-backs.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-
-#include <pjtcampovivo/formatting/formatar.hpp>
+// FormatarTextoEntrada: cut, routine choice, last-MaxLength cut, zero fill, write-backs; the
+// shaping routines 5 to 14 it chooses; every mask's example surviving its own formatting, and
+// the published enumeration names both ways.
+#include <pjtcampovivo/formatting/enumeracoes.hpp>
+#include <pjtcampovivo/formatting/mascaras.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {
@@ -20,14 +18,10 @@ TEST(Dispatcher, CortaMoldaEDevolve) {
         std::u16string texto;
         int32_t mascara;
         int16_t max_length;
-        int32_t casas;
-        int32_t entrada_de;
-        int32_t negativo;
-        std::u16string exibido;
-        std::u16string texto_depois;
+        int32_t casas, entrada_de, negativo;
+        std::u16string exibido, texto_depois;
         int16_t max_depois;
-        int32_t negativo_depois;
-        int32_t flag;
+        int32_t negativo_depois, flag;
     } linhas[] = {
         // MaxLength 0 or less becomes 50; masks without a routine show the cut text.
         {std::u16string(60, u'x'), 0, 0, 0, teclado, 0, std::u16string(50, u'x'),
@@ -35,26 +29,18 @@ TEST(Dispatcher, CortaMoldaEDevolve) {
         {u"123", 13, 0, 0, movido, 0, u"000.000.000.001-23", u"123", 50, 0, 1},
         // Any other mask value shows nothing, but the cut is still written back.
         {u"1234", 65537, 22, 0, teclado, 0, u"", u"1234", 22, 0, 0},  // 1 in its low 16 bits
-        {u"123456", 4, 3, 0, teclado, 0, u"12:3", u"123", 3, 0, 1},   // longer than MaxLength
         // Grouped masks keep the last MaxLength characters of what they shaped.
         {u"-1234", 2, 5, 0, teclado, 0, u"1.234", u"1234", 5, 1, 1},
-        {u"1234567890123456789012345", 1, 22, 2, teclado, 0, u"678.901.234.567.890,12",
-         u"1234567890123456789012", 22, 0, 1},
-        {u"123456789", 12, 8, 0, teclado, 0, u".345-678", u"12345678", 8, 0, 1},
         {u"1234567800", 14, 10, 0, teclado, 0, u"345.678/00", u"1234567800", 10, 0, 0},
-        // The minus sign: only masks 1 and 2 look for it, and a 1 on entry is never cleared.
+        // The minus sign is written back, and a 1 on entry is never cleared.
         {u"5", 1, 22, 2, teclado, 1, u"-0,05", u"5", 22, 1, 1},
         {u"-12", 2, 22, 0, teclado, 0, u"-12", u"12", 22, 1, 1},
-        {u"-12", 11, 22, 0, teclado, 0, u"12", u"12", 22, 0, 0},
-        {u"-12", 0, 22, 0, teclado, 0, u"-12", u"-12", 22, 0, 0},
         // Moved-in CPF and CNPJ are filled with zeros; Texto keeps the cut text.
-        {u"1-23", 13, 14, 0, movido, 0, u"000.000.001-23", u"1-23", 14, 0, 1},
         {u"12345", 14, 3, 0, movido, 0, u"00.000.000/0001-23", u"123", 3, 0, 0},
         {u"abc", 14, 22, 0, movido, 0, u"", u"", 22, 0, 0},  // no digits: the typed path
     };
     for (const auto& l : linhas) {
-        SCOPED_TRACE(teste::utf8(l.texto) + " mascara " + std::to_string(l.mascara) + " max " +
-                     std::to_string(l.max_length));
+        SCOPED_TRACE(teste::rotulo(l.texto, "mascara", l.mascara, "max", l.max_length));
         const auto c = entrada(l.texto, l.mascara, l.max_length, l.casas, l.entrada_de, l.negativo);
         EXPECT_EQ(c.exibido, l.exibido);
         EXPECT_EQ(c.texto, l.texto_depois);
@@ -97,6 +83,91 @@ TEST(Dispatcher, NuncaEstoura) {
         EXPECT_LE(c.exibido.size(), 32767u);
         EXPECT_TRUE(c.exibido.ends_with(u"1"));
     }
+}
+
+// Dates and times lay digits into fixed slots, adding each separator as its slot fills (the
+// second ":" waits for digit 5), dropping extra digits and checking nothing; telephone, CEP, CPF
+// and state registration split off a tail of check digits and group the head by thousands;
+// CNPJ lays its digits into fixed positions and never raises the flag. Only ASCII digits
+// count, and Texto is left holding them.
+TEST(Moldes, MoldamEnquantoDigita) {
+    const teste::Rotina data = &Formatar::DdMmAaaa, hms = &Formatar::HhMmSs, hm = &Formatar::HhMm,
+                        dm = &Formatar::DdMm, ma = &Formatar::MmAaaa, tel = &Formatar::Telefone,
+                        cep = &Formatar::Cep, cpf = &Formatar::CNPF,
+                        ie = &Formatar::InscricaoEstadual, cnpj = &Formatar::CNPJ;
+    const std::tuple<teste::Rotina, std::u16string, std::u16string_view, int32_t> linhas[] = {
+        {data, u"", u"", 0},
+        {data, u"-12", u"12/", 1},
+        {data, u"\u0661\u0662", u"", 0},
+        {hms, u"12", u"12:", 1},
+        {hms, u"1234", u"12:34", 1},
+        {hms, u"12345", u"12:34:5", 1},
+        {hms, u"99:99:99", u"99:99:99", 1},
+        {hm, u"1", u"1", 0},
+        {hm, u"12", u"12:", 1},
+        {dm, u"31/12/2003", u"31/12", 1},
+        {ma, u"12", u"12/", 1},
+        {tel, u"123456789", u"12.345-6789", 1},
+        {tel, u"1234567890", u"123.456-7890", 1},
+        {tel, u"12345678901234567890", u"1.234.567.890.123.456-7890", 1},
+        {cep, u"12345678", u"12.345-678", 1},
+        {cpf, u"1", u"1", 0},
+        {cpf, u"-12-", u"12", 0},
+        {ie, u"12", u"12", 0},
+        {cnpj, u"", u"", 0},
+        {cnpj, u"1", u"1", 0},
+        {cnpj, u"12345", u"12.345", 0},
+        {cnpj, u"123456", u"12.345.6", 0},
+        {cnpj, u"123456780001", u"12.345.678/0001", 0},
+        {cnpj, u"12.345.678/0001-95", u"12.345.678/0001-95", 0},
+    };
+    for (const auto& [r, texto, exibido, flag] : linhas) {
+        SCOPED_TRACE(teste::rotulo(texto, "->", exibido));
+        const auto c = teste::rotina(r, texto);
+        EXPECT_EQ(c.exibido, exibido);
+        EXPECT_EQ(c.texto, teste::digitos_ascii(texto));
+        EXPECT_EQ(c.flag, flag);
+    }
+}
+
+TEST(Mascaras, ExemploSobreviveASuaPropriaFormatacao) {
+    for (int32_t m = 0; m <= 15; ++m) {
+        SCOPED_TRACE(m);
+        const auto conf = configuracao_mascara(m);
+        ASSERT_TRUE(conf.has_value());
+        EXPECT_EQ(conf->mascara, m);
+        for (int32_t origem : {teclado, movido}) {
+            const auto c = entrada(std::u16string(conf->exemplo), m, conf->max_length,
+                                   conf->casas_decimais, origem);
+            EXPECT_EQ(c.exibido, conf->exemplo);
+        }
+    }
+    EXPECT_FALSE(configuracao_mascara(16).has_value());
+    EXPECT_FALSE(configuracao_mascara(-1).has_value());
+}
+
+TEST(Enumeracoes, NomesPublicadosNosDoisSentidos) {
+    const std::tuple<std::string_view, std::string_view, int32_t> linhas[] = {
+        {"eMascara", "Texto abcdef0123", 0},
+        {"eMascara", "CNPJ ##.###.###.###/####-##", 14},
+        {"eQuantidadeCasasDecimais", "Nove 0,000000000", 9},
+        {"eNaoSim", "sim", 1},
+        {"eEntradaDe", "eeMove", 1},
+        {"eEstilo", "ComboBoxLookUpAteLimiteDados", 2},
+        {"eTipoModulo", "MantemZeros", 3},
+    };
+    for (const auto& [enumeracao, membro, valor] : linhas) {
+        SCOPED_TRACE(membro);
+        const auto* e = enumeracao_publicada(enumeracao);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->nome_de(valor), membro);
+        EXPECT_EQ(e->valor_de(membro), valor);
+    }
+    const auto* nao_sim = enumeracao_publicada("eNaoSim");
+    EXPECT_EQ(nao_sim->valor_de("Sim"), std::nullopt);  // names are case-sensitive
+    EXPECT_EQ(nao_sim->nome_de(2), std::nullopt);
+    EXPECT_EQ(enumeracao_publicada("eMascara")->valor_de("CNPJ"), std::nullopt);
+    EXPECT_EQ(enumeracao_publicada("eMascaras"), nullptr);
 }
 
 }  // namespace

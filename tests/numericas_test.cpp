@@ -1,92 +1,110 @@
-// DinheiroTaxa and Numero; and a decimal count outside 0-9 failing in every routine.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/formatar.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/erro.hpp>
+// DinheiroTaxa and Numero; FormatarTextoSaida's plain value, in exponent form when tiny or huge
+// and with no digit ever lost; and a decimal count outside 0-9 failing in every routine.
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {
 namespace {
 
-using teste::utf8;
+using teste::rotulo;
 
-struct LinhaDinheiro {
-    std::u16string texto;
-    int32_t mascara;
-    int32_t casas;
-    int32_t negativo;
-    std::u16string exibido;
-    std::u16string texto_depois;
-    int32_t negativo_depois;
-};
-
-void verificar(const LinhaDinheiro& l) {
-    SCOPED_TRACE(utf8(l.texto) + " casas " + std::to_string(l.casas));
-    const auto c = teste::dinheiro(l.texto, l.mascara, l.casas, l.negativo);
-    EXPECT_EQ(c.exibido, l.exibido);
-    EXPECT_EQ(c.texto, l.texto_depois);
-    EXPECT_EQ(c.negativo, l.negativo_depois);
-    EXPECT_EQ(c.flag, 1);  // raised on every call
-}
-
-TEST(DinheiroTaxa, DigitaComoCaixaRegistradora) {
-    const LinhaDinheiro linhas[] = {
-        {u"1", 1, 2, 0, u"0,01", u"1", 0},
-        {u"123,456", 1, 2, 0, u"1.234,56", u"123456", 0},
-        {u"12.345,6", 1, 2, 0, u"1.234,56", u"123456", 0},  // Backspace: a digit leaves
-        {u"000", 1, 0, 0, u"0,", u"0", 0},
-        {u"1234567890", 1, 9, 0, u"1,234567890", u"1234567890", 0},
-        {u"R$ 1.234,56", 1, 2, 0, u"1.234,56", u"123456", 0},
-        {u"\u0661\u0662\uFF13"
-         u"4",
-         1, 2, 0, u"0,04", u"4", 0},  // only ASCII digits count
-        // The minus sign is looked for in masks 1 and 2 only; a 1 on entry is kept.
-        {u"-5", 13, 2, 0, u"0,05", u"5", 0},
-        {u"-5", 2, 2, 0, u"-0,05", u"5", 1},
-        {u"5", 0, 2, 1, u"-0,05", u"5", 1},
-        // Long values keep every digit.
-        {u"12345678901234567", 1, 9, 0, u"12.345.678,901234567", u"12345678901234567", 0},
-        {u"12345678901234567890", 1, 2, 0, u"123.456.789.012.345.678,90", u"12345678901234567890",
-         0},
-        {u"-0000123456789012345678901", 1, 2, 0, u"-1.234.567.890.123.456.789,01",
-         u"123456789012345678901", 1},
-    };
-    for (const auto& l : linhas) verificar(l);
-}
-
-TEST(Numero, AgrupaPorMilharGuardaZerosESinal) {
+// Money fills from the right like a cash register and raises the flag on every call; Numero
+// groups thousands, keeps leading zeros and raises the flag from four digits or a sign. Only
+// ASCII digits count; masks 1 and 2 alone look for the minus sign; a 1 on entry is kept; long
+// values keep every digit.
+TEST(DinheiroTaxaENumero, DigitaComoCaixaRegistradoraEAgrupa) {
     const struct {
+        bool dinheiro;
         std::u16string texto;
-        int32_t mascara;
-        int32_t negativo;
-        std::u16string exibido;
-        std::u16string texto_depois;
-        int32_t negativo_depois;
-        int32_t flag;
+        int32_t mascara, casas, negativo;
+        std::u16string exibido, texto_depois;
+        int32_t negativo_depois, flag;
     } linhas[] = {
-        {u"", 2, 0, u"", u"", 0, 0},
-        {u"000", 2, 0, u"000", u"000", 0, 0},
-        {u"1234", 2, 0, u"1.234", u"1234", 0, 1},
-        {u"12345678901234567890", 2, 0, u"12.345.678.901.234.567.890", u"12345678901234567890", 0,
-         1},
-        {u"-1.234", 1, 0, u"-1.234", u"1234", 1, 1},
-        {u"-1.234", 0, 0, u"1.234", u"1234", 0, 1},
-        {u"12", 0, 1, u"-12", u"12", 1, 1},  // a short negative still raises the flag
-        {u"12-", 14, 0, u"12", u"12", 0, 0},
+        {true, u"1", 1, 2, 0, u"0,01", u"1", 0, 1},
+        {true, u"123,456", 1, 2, 0, u"1.234,56", u"123456", 0, 1},
+        {true, u"12.345,6", 1, 2, 0, u"1.234,56", u"123456", 0, 1},  // Backspace: a digit leaves
+        {true, u"000", 1, 0, 0, u"0,", u"0", 0, 1},
+        {true, u"1234567890", 1, 9, 0, u"1,234567890", u"1234567890", 0, 1},
+        {true, u"R$ 1.234,56", 1, 2, 0, u"1.234,56", u"123456", 0, 1},
+        {true,
+         u"\u0661\u0662\uFF13"
+         u"4",
+         1, 2, 0, u"0,04", u"4", 0, 1},
+        {true, u"-5", 13, 2, 0, u"0,05", u"5", 0, 1},
+        {true, u"-5", 2, 2, 0, u"-0,05", u"5", 1, 1},
+        {true, u"5", 0, 2, 1, u"-0,05", u"5", 1, 1},
+        {true, u"12345678901234567", 1, 9, 0, u"12.345.678,901234567", u"12345678901234567", 0, 1},
+        {true, u"12345678901234567890", 1, 2, 0, u"123.456.789.012.345.678,90",
+         u"12345678901234567890", 0, 1},
+        {true, u"-0000123456789012345678901", 1, 2, 0, u"-1.234.567.890.123.456.789,01",
+         u"123456789012345678901", 1, 1},
+        {false, u"", 2, 0, 0, u"", u"", 0, 0},
+        {false, u"000", 2, 0, 0, u"000", u"000", 0, 0},
+        {false, u"1234", 2, 0, 0, u"1.234", u"1234", 0, 1},
+        {false, u"12345678901234567890", 2, 0, 0, u"12.345.678.901.234.567.890",
+         u"12345678901234567890", 0, 1},
+        {false, u"-1.234", 1, 0, 0, u"-1.234", u"1234", 1, 1},
+        {false, u"-1.234", 0, 0, 0, u"1.234", u"1234", 0, 1},
+        {false, u"12", 0, 0, 1, u"-12", u"12", 1, 1},  // a short negative still raises the flag
+        {false, u"12-", 14, 0, 0, u"12", u"12", 0, 0},
     };
     for (const auto& l : linhas) {
-        SCOPED_TRACE(utf8(l.texto) + " mascara " + std::to_string(l.mascara));
-        const auto c = teste::numero(l.texto, l.mascara, l.negativo);
+        SCOPED_TRACE(rotulo(l.texto, "mascara", l.mascara, "casas", l.casas));
+        const auto c = l.dinheiro ? teste::dinheiro(l.texto, l.mascara, l.casas, l.negativo)
+                                  : teste::numero(l.texto, l.mascara, l.negativo);
         EXPECT_EQ(c.exibido, l.exibido);
         EXPECT_EQ(c.texto, l.texto_depois);
         EXPECT_EQ(c.negativo, l.negativo_depois);
         EXPECT_EQ(c.flag, l.flag);
     }
+}
+
+// Exponent form below 0.0001 and from 10^15 up, for up to 15 significant digits; more are
+// written in full. Fewer digits than decimal places make a pure fraction. Mask 1 alone writes
+// its digits back to Texto; the thread's flag is left as it was.
+TEST(FormatarTextoSaida, ValorPlano) {
+    const std::tuple<int32_t, int32_t, std::u16string, std::u16string_view> linhas[] = {
+        {1, 4, u"0,0001", u"0,0001"},  // the smallest value still written plainly
+        {1, 5, u"0,00010", u"0,0001"},
+        {1, 9, u"0,000000005", u"5E-09"},
+        {1, 5, u"-0,00001", u"-1E-05"},
+        {1, 9, u"0,000099999", u"9,9999E-05"},
+        {2, 0, u"1.000.000.000.000.000", u"1E+15"},
+        {2, 0, u"999.999.999.999.999", u"999999999999999"},
+        {2, 0, u"123.456.789.012.345.000", u"1,23456789012345E+17"},  // 15 significant
+        {2, 0, u"1" + std::u16string(100, u'0'), u"1E+100"},
+        {1, 2, u"1.000.000.000.000.000,00", u"1E+15"},
+        {13, 0, u"1000000000000000", u"1E+15"},
+        {1, 2, u"-", u"-0"},
+        {1, 2, u"-5", u"-0,05"},
+        {1, 9, u"12", u"1,2E-08"},
+        {1, 0, u",", u"0"},
+        {1, 2, u"12.345.678.901.234.567,89", u"12345678901234567,89"},
+        {1, 2, u"12.345.678.901.234.567,80", u"12345678901234567,8"},
+        {1, 9, u"1234567890,123456789", u"1234567890,123456789"},
+        {2, 0, u"1.234.567.890.123.456", u"1234567890123456"},
+        {2, 0, u"1.000.000.000.000.000.001", u"1000000000000000001"},
+        {2, 0, u"-9.999.999.999.999.999", u"-9999999999999999"},
+        {14, 0, u"0000012345678901234567", u"12345678901234567"},
+        {2, 10, u"1.234", u"1234"},  // the decimal count is not read for mask 2
+        {8, 0, u"05", u"5"},
+        {10, 0, u"abc", u"0"},
+        {11, 0, u"-123", u"123"},
+        {14, 0, u"00.000.000/0000-00", u"0"},
+        {11, 0, u"", u""},
+    };
+    for (auto [mascara, casas, texto, valor] : linhas) {
+        SCOPED_TRACE(rotulo("mascara", mascara, "casas", casas, texto));
+        const std::u16string dado = texto;
+        SeparadorInserido = 1;
+        EXPECT_EQ(Formatar().FormatarTextoSaida(texto, mascara, casas), valor);
+        EXPECT_EQ(SeparadorInserido, 1);
+        EXPECT_EQ(texto, mascara == 1 && !dado.empty() ? teste::digitos_ascii(dado) : dado);
+    }
+    SeparadorInserido = 0;
+    EXPECT_EQ(com_ponto_decimal(u""), u"0");  // only the first comma becomes a point
+    EXPECT_EQ(com_ponto_decimal(u"1234"), u"1234");
+    EXPECT_EQ(com_ponto_decimal(u"-0,05"), u"-0.05");
+    EXPECT_EQ(com_ponto_decimal(u"a,b,c"), u"a.b,c");
 }
 
 // Fails after the write-backs; the value-returning layer leaves the flag alone.
@@ -105,14 +123,12 @@ TEST(CasasDecimais, ForaDeZeroANoveSaoArgumentoInvalido) {
         int32_t mascara = 1, negativo = 0, entrada_de = 0;
         int16_t max = 0;
         std::u16string dinheiro = u"00-1.2a", saida = u"1.234,56", entrada = u"00-12a";
-        const std::optional<Erro> falhas[] = {
-            teste::falha_de([&] { f.DinheiroTaxa(dinheiro, mascara, casas, negativo); }),
-            teste::falha_de([&] { f.FormatarTextoSaida(saida, mascara, casas); }),
-            teste::falha_de([&] {
-                f.FormatarTextoEntrada(entrada, mascara, max, casas, negativo, entrada_de);
-            }),
-        };
-        for (const auto& e : falhas) {
+        for (const auto& e :
+             {teste::falha_de([&] { f.DinheiroTaxa(dinheiro, mascara, casas, negativo); }),
+              teste::falha_de([&] { f.FormatarTextoSaida(saida, mascara, casas); }),
+              teste::falha_de([&] {
+                  f.FormatarTextoEntrada(entrada, mascara, max, casas, negativo, entrada_de);
+              })}) {
             ASSERT_TRUE(e.has_value());
             EXPECT_EQ(e->numero(), 5);
             EXPECT_EQ(e->tipo(), TipoErro::ArgumentoInvalido);

@@ -1,19 +1,8 @@
 // Properties over random texts with fixed seeds, so every failure replays.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdint>
 #include <latch>
-#include <string>
 #include <thread>
-#include <vector>
 
-#include <pjtcampovivo/formatting/formatacao.hpp>
-#include <pjtcampovivo/formatting/formatar.hpp>
-#include <pjtcampovivo/formatting/separador_inserido.hpp>
-#include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/data_hora.hpp>
-#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {
@@ -21,7 +10,7 @@ namespace {
 
 using teste::digitos_ascii;
 using teste::GeradorTexto;
-using teste::Rotina;
+using teste::rotulo;
 using teste::utf8;
 
 constexpr std::size_t todos = std::u16string::npos;
@@ -31,13 +20,13 @@ std::u16string ultimos(const std::u16string& s, std::size_t n) {
 }
 
 bool so_tem(std::u16string_view texto, std::u16string_view permitidos) {
-    return std::all_of(texto.begin(), texto.end(), [&](char16_t c) {
+    return std::ranges::all_of(texto, [&](char16_t c) {
         return Comuns::e_digito(c) || permitidos.find(c) != std::u16string_view::npos;
     });
 }
 
 struct Molde {
-    Rotina rotina;
+    teste::Rotina rotina;
     const char* nome;
     std::size_t digitos_usados;  // a prefix of the digit string, or all of it
     std::size_t limiar_flag;     // the flag is raised from this many digits on (0: never)
@@ -63,7 +52,7 @@ TEST(Propriedades, MoldesGuardamOsDigitosEmOrdem) {
         const auto texto = gerador.ate(40);
         const auto d = digitos_ascii(texto);
         for (const auto& m : moldes) {
-            SCOPED_TRACE(std::string(m.nome) + " " + utf8(texto));
+            SCOPED_TRACE(rotulo(m.nome, texto));
             const auto c = teste::rotina(m.rotina, texto);
             EXPECT_EQ(c.texto, d);
             const bool seis_zeros = m.rotina == &Formatar::DdMmAaaa && d == u"000000";
@@ -79,53 +68,49 @@ TEST(Propriedades, NumericasGuardamOsDigitos) {
     GeradorTexto gerador(7);
     for (int i = 0; i < 600; ++i) {
         const auto texto = gerador.ate(30);
-        const int32_t mascara = gerador.inteiro(0, 2);
-        const int32_t casas = gerador.inteiro(0, 9);
-        SCOPED_TRACE(utf8(texto) + " mascara " + std::to_string(mascara) + " casas " +
-                     std::to_string(casas));
+        const int32_t mascara = gerador.inteiro(0, 2), casas = gerador.inteiro(0, 9);
+        SCOPED_TRACE(rotulo(texto, "mascara", mascara, "casas", casas));
         const auto d = digitos_ascii(texto);
         const bool menos = mascara != 0 && texto.find(u'-') != std::u16string::npos;
 
         const auto n = teste::numero(texto, mascara);
         EXPECT_EQ(n.texto, d);
         EXPECT_EQ(digitos_ascii(n.exibido), d);
-        EXPECT_EQ(n.negativo, menos ? 1 : 0);
         EXPECT_EQ(n.flag, d.size() > 3 || menos ? 1 : 0);
-        EXPECT_EQ(n.exibido.starts_with(u'-'), menos);
 
+        // Leading zeros go, and the digits fill at least one integer and `casas` decimals.
         const auto m = teste::dinheiro(texto, mascara, casas);
-        const auto sem_zeros = d.find_first_not_of(u'0') == std::u16string::npos
-                                   ? std::u16string(u"0")
-                                   : d.substr(d.find_first_not_of(u'0'));
+        const std::size_t zeros = std::min(d.find_first_not_of(u'0'), d.size());
+        const auto sem_zeros = zeros == d.size() ? u"0" : d.substr(zeros);
         EXPECT_EQ(m.texto, sem_zeros);
-        const auto l = static_cast<int32_t>(sem_zeros.size());
-        const auto mostrados =
-            l <= casas
-                ? u"0" + std::u16string(static_cast<std::size_t>(casas - l), u'0') + sem_zeros
-                : sem_zeros;
-        EXPECT_EQ(digitos_ascii(m.exibido), mostrados);
-        EXPECT_EQ(m.negativo, menos ? 1 : 0);
+        const auto casas_u = static_cast<std::size_t>(casas);
+        const std::size_t enche =
+            casas_u + 1 > sem_zeros.size() ? casas_u + 1 - sem_zeros.size() : 0;
+        EXPECT_EQ(digitos_ascii(m.exibido), std::u16string(enche, u'0') + sem_zeros);
         EXPECT_EQ(m.flag, 1);
-        EXPECT_EQ(m.exibido.starts_with(u'-'), menos);
         const auto virgula = m.exibido.find(u',');
         ASSERT_NE(virgula, std::u16string::npos) << utf8(m.exibido);
-        EXPECT_EQ(m.exibido.size() - virgula - 1, static_cast<std::size_t>(casas));
+        EXPECT_EQ(m.exibido.size() - virgula - 1, casas_u);
         EXPECT_TRUE(so_tem(m.exibido, u"-.,"));
+        for (const auto& c : {n, m}) {
+            EXPECT_EQ(c.negativo, menos ? 1 : 0);
+            EXPECT_EQ(c.exibido.starts_with(u'-'), menos);
+        }
     }
 }
 
-TEST(Propriedades, DispatcherCortaEMolda) {
+// The dispatcher against the routines it chooses, and the value-returning layer against the
+// dispatcher: same results, and the thread's flag left as it was.
+TEST(Propriedades, DispatcherCortaEMoldaECamadaPorValorConcorda) {
     GeradorTexto gerador(4242);
     const std::u16string zeros11(11, u'0'), zeros14(14, u'0');
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         const auto texto = gerador.ate(40);
-        const int32_t mascara = gerador.inteiro(-1, 17);
+        const int32_t mascara = gerador.inteiro(-1, 17), casas = gerador.inteiro(0, 9);
         const auto max = static_cast<int16_t>(gerador.inteiro(-1, 30));
-        const int32_t casas = gerador.inteiro(0, 9);
-        const int32_t origem = gerador.inteiro(0, 1);
-        SCOPED_TRACE(utf8(texto) + " mascara " + std::to_string(mascara) + " max " +
-                     std::to_string(max) + " casas " + std::to_string(casas) + " origem " +
-                     std::to_string(origem));
+        const int32_t origem = gerador.inteiro(0, 1), flag_antes = gerador.inteiro(0, 1);
+        SCOPED_TRACE(
+            rotulo(texto, "mascara", mascara, "max", max, "casas", casas, "origem", origem));
         const auto c = teste::entrada(texto, mascara, max, casas, origem);
         const std::size_t limite = max <= 0 ? 50 : static_cast<std::size_t>(max);
         EXPECT_EQ(c.max_length, static_cast<int16_t>(limite));
@@ -160,6 +145,26 @@ TEST(Propriedades, DispatcherCortaEMolda) {
         EXPECT_EQ(c.texto, esperada.texto);
         EXPECT_EQ(c.negativo, esperada.negativo);
         EXPECT_EQ(c.flag, esperada.flag);
+
+        SeparadorInserido = flag_antes;
+        const auto r = formatar_entrada(texto, static_cast<eMascara>(mascara), max, casas,
+                                        static_cast<eEntradaDe>(origem));
+        std::u16string saida = u"lixo de uma chamada anterior";
+        const auto s = formatar_entrada_em(texto, mascara, max, casas, origem, saida);
+        EXPECT_EQ(SeparadorInserido, flag_antes);
+        EXPECT_EQ(r.texto, c.exibido);
+        EXPECT_EQ(saida, c.exibido);
+        for (const auto& sinais : {static_cast<SinaisFormatacao>(r), s}) {
+            EXPECT_EQ(sinais.negativo, c.negativo == 1);
+            EXPECT_EQ(sinais.separador_inserido, c.flag == 1);
+        }
+
+        std::u16string copia = texto;
+        int32_t m = mascara, q = casas;
+        const auto plano = Formatar().FormatarTextoSaida(copia, m, q);
+        SeparadorInserido = flag_antes;
+        EXPECT_EQ(formatar_saida(texto, static_cast<eMascara>(mascara), casas), plano);
+        EXPECT_EQ(SeparadorInserido, flag_antes);
     }
 }
 
@@ -210,76 +215,28 @@ TEST(Propriedades, AteOLimiteNadaFalhaAcimaEstoura) {
     EXPECT_EQ(digitos_ascii(teste::dinheiro(uns, 1, 2).exibido), uns);
 }
 
-TEST(Propriedades, FormatacaoPorValorConcordaComFormatar) {
-    GeradorTexto gerador(555);
-    std::u16string saida;
-    for (int i = 0; i < 1500; ++i) {
-        const auto texto = gerador.ate(40);
-        const int32_t mascara = gerador.inteiro(-1, 16);
-        const auto max = static_cast<int16_t>(gerador.inteiro(-1, 30));
-        const int32_t casas = gerador.inteiro(0, 9);
-        const int32_t origem = gerador.inteiro(0, 1);
-        const int32_t flag_antes = gerador.inteiro(0, 1);
-        SCOPED_TRACE(utf8(texto) + " mascara " + std::to_string(mascara) + " max " +
-                     std::to_string(max) + " casas " + std::to_string(casas));
-        const auto c = teste::entrada(texto, mascara, max, casas, origem);
-
-        SeparadorInserido = flag_antes;
-        const auto r = formatar_entrada(texto, static_cast<eMascara>(mascara), max, casas,
-                                        static_cast<eEntradaDe>(origem));
-        EXPECT_EQ(SeparadorInserido, flag_antes);
-        EXPECT_EQ(r.texto, c.exibido);
-        EXPECT_EQ(r.negativo, c.negativo == 1);
-        EXPECT_EQ(r.separador_inserido, c.flag == 1);
-
-        saida = u"lixo de uma chamada anterior";
-        const auto s = formatar_entrada_em(texto, mascara, max, casas, origem, saida);
-        EXPECT_EQ(SeparadorInserido, flag_antes);
-        EXPECT_EQ(saida, c.exibido);
-        EXPECT_EQ(s.negativo, r.negativo);
-        EXPECT_EQ(s.separador_inserido, r.separador_inserido);
-
-        Formatar f;
-        std::u16string copia = texto;
-        int32_t m = mascara, q = casas;
-        const auto esperado = f.FormatarTextoSaida(copia, m, q);
-        SeparadorInserido = flag_antes;
-        EXPECT_EQ(formatar_saida(texto, static_cast<eMascara>(mascara), casas), esperado);
-        EXPECT_EQ(SeparadorInserido, flag_antes);
-    }
-}
-
+// Each thread has its own flag, starting at 0: a raise in one is not seen in another.
 TEST(FlagSeparador, CadaThreadTemOSeu) {
     SeparadorInserido = 0;
     std::latch levantada(1), conferida(1);
     int32_t visto_na_outra = -1, depois_na_outra = -1;
     std::thread outra([&] {
         visto_na_outra = SeparadorInserido;
-        Formatar f;
-        std::u16string texto = u"12";
-        f.DdMmAaaa(texto);  // raises this thread's flag
+        teste::rotina(&Formatar::DdMmAaaa, u"12");
         depois_na_outra = SeparadorInserido;
         levantada.count_down();
         conferida.wait();
     });
     levantada.wait();
-    EXPECT_EQ(SeparadorInserido, 0);  // the other thread's raise is not seen here
-
-    Formatar f;
-    std::u16string texto = u"1234";
-    int32_t mascara = 2, negativo = 0;
-    f.Numero(texto, mascara, negativo);
+    EXPECT_EQ(SeparadorInserido, 0);
+    teste::numero(u"1234", 2);
     EXPECT_EQ(SeparadorInserido, 1);
     conferida.count_down();
     outra.join();
     EXPECT_EQ(visto_na_outra, 0);
     EXPECT_EQ(depois_na_outra, 1);
-
-    SeparadorInserido = 1;
-    int32_t numa_nova = -1;
-    std::thread nova([&] { numa_nova = SeparadorInserido; });
-    nova.join();
-    EXPECT_EQ(numa_nova, 0);  // every thread starts at 0
+    std::thread([&] { visto_na_outra = SeparadorInserido; }).join();
+    EXPECT_EQ(visto_na_outra, 0);  // SeparadorInserido is still 1 here
     SeparadorInserido = 0;
 }
 

@@ -1,16 +1,9 @@
 // Validators: date predicates and number reading, digit extraction, CPF/CNPJ, conversions.
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <string>
-#include <vector>
 
-#include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/conversao.hpp>
 #include <pjtcampovivo/validation/data_hora.hpp>
-#include <pjtcampovivo/validation/erro.hpp>
 #include "support/motor.hpp"
 
 namespace pjtCampoVivo {
@@ -18,86 +11,58 @@ namespace {
 
 using teste::utf8;
 
-struct CasosPredicado {
-    bool (*predicado)(std::u16string_view);
-    const char* nome;
-    std::vector<std::u16string> aceitos;
-    std::vector<std::u16string> recusados;
-};
-
-void verificar(const CasosPredicado& c) {
-    for (const auto& t : c.aceitos) {
-        SCOPED_TRACE(std::string(c.nome) + " " + utf8(t));
-        EXPECT_TRUE(c.predicado(t));
-    }
-    for (const auto& t : c.recusados) {
-        SCOPED_TRACE(std::string(c.nome) + " " + utf8(t));
-        EXPECT_FALSE(c.predicado(t));
+void verificar(bool (*predicado)(std::u16string_view), const char* nome,
+               const std::vector<std::u16string>& aceitos,
+               const std::vector<std::u16string>& recusados) {
+    for (const bool aceito : {true, false}) {
+        for (const auto& t : aceito ? aceitos : recusados) {
+            EXPECT_EQ(predicado(t), aceito) << nome << " " << utf8(t);
+        }
     }
 }
 
 TEST(DataHora, Predicados) {
     using namespace DataHora;
-    verificar({DiaValido, "Dia", {u" 5", u"+5"}, {u"-1", u"1/"}});
-    verificar({MesValido, "Mes", {u"07"}, {u"1,0"}});
-    verificar({AnoValido, "Ano", {u"0999"}, {u"20/3", u"abcd"}});
+    verificar(DiaValido, "Dia", {u" 5", u"+5"}, {u"-1", u"1/"});
+    verificar(MesValido, "Mes", {u"07"}, {u"1,0"});
+    verificar(AnoValido, "Ano", {u"0999"}, {u"20/3", u"abcd"});
     // Year rounded half-to-even; years below 1 are not leap years.
-    verificar({AnoBissexto,
-               "AnoBissexto",
-               {u"0400", u"2400", u"2000.5", u"2004.5", u"2003.6"},
-               {u"2100", u"abcd", u"-2004", u"2001.5", u"00.5", u"0.49", u"0000"}});
+    verificar(AnoBissexto, "AnoBissexto", {u"0400", u"2400", u"2000.5", u"2004.5", u"2003.6"},
+              {u"2100", u"abcd", u"-2004", u"2001.5", u"00.5", u"0.49", u"0000"});
     // Only the digit positions are read.
-    verificar({DdMmValido, "DdMm", {u"31x01", u"31/01/1999"}, {u"31/0", u""}});
-    verificar({MmAaaaValido, "MmAaaa", {u"01x0001"}, {u"00/2003"}});
-    verificar(
-        {DdMmAaaaValido, "DdMmAaaa", {u"28/02/2003 e mais"}, {u"1/1/2003", u"25/12/03", u""}});
+    verificar(DdMmValido, "DdMm", {u"31x01", u"31/01/1999"}, {u"31/0", u""});
+    verificar(MmAaaaValido, "MmAaaa", {u"01x0001"}, {u"00/2003"});
+    verificar(DdMmAaaaValido, "DdMmAaaa", {u"28/02/2003 e mais"}, {u"1/1/2003", u"25/12/03", u""});
 }
 
+// Beyond a double: too large is infinite, too small is zero (regression), years from 1.
 TEST(DataHora, LeituraNumerica) {
-    const struct {
-        std::u16string texto;
-        bool numerico;
-        double valor;
-    } linhas[] = {
+    const std::u16string zeros(400, u'0');
+    const std::tuple<std::u16string, bool, double> linhas[] = {
         {u" 12 ", true, 12},    {u"+7", true, 7},         {u".5", true, 0.5},    {u"5.", true, 5},
         {u"-.5", true, -0.5},   {u"1,5", false, 1},       {u"1e3", false, 1},    {u"1 2", false, 1},
         {u"  ", false, 0},      {u".", false, 0},         {u"- 1", false, 0},    {u"+-1", false, 0},
         {u"1.2.3", false, 1.2}, {u" -3.5x", false, -3.5}, {u"\u0661", false, 0},
     };
-    for (const auto& l : linhas) {
-        SCOPED_TRACE(utf8(l.texto));
-        EXPECT_EQ(DataHora::e_numerico(l.texto), l.numerico);
-        EXPECT_DOUBLE_EQ(DataHora::valor(l.texto), l.valor);
+    for (const auto& [texto, numerico, valor] : linhas) {
+        SCOPED_TRACE(utf8(texto));
+        EXPECT_EQ(DataHora::e_numerico(texto), numerico);
+        EXPECT_DOUBLE_EQ(DataHora::valor(texto), valor);
     }
-}
-
-// Beyond a double: too large is infinite, too small is zero (regression), years from 1.
-TEST(DataHora, LeituraForaDoAlcanceDoDouble) {
-    const std::u16string zeros(400, u'0');
-    const struct {
-        std::u16string texto;
-        double valor;
-        bool ano;
-    } linhas[] = {
+    const std::tuple<std::u16string, double, bool> fora[] = {
         {u"1" + zeros, HUGE_VAL, true},    {u"-1" + zeros, -HUGE_VAL, false},
         {u"0." + zeros + u"1", 0, false},  {u"-0." + zeros + u"1", -0.0, false},
         {u"0." + zeros + u"1x", 0, false},
     };
-    for (const auto& l : linhas) {
-        SCOPED_TRACE(utf8(l.texto.substr(0, 8)));
-        EXPECT_EQ(DataHora::valor(l.texto), l.valor);
-        EXPECT_EQ(DataHora::AnoValido(l.texto), l.ano);
+    for (const auto& [texto, valor, ano] : fora) {
+        SCOPED_TRACE(utf8(texto.substr(0, 8)));
+        EXPECT_EQ(DataHora::valor(texto), valor);
+        EXPECT_EQ(DataHora::AnoValido(texto), ano);
     }
 }
 
 TEST(Comuns, ExtrairDigitos) {
-    const struct {
-        std::u16string texto;
-        int32_t mascara;
-        int32_t negativo;
-        std::u16string digitos;
-        int32_t negativo_depois;
-    } linhas[] = {
+    const std::tuple<std::u16string, int32_t, int32_t, std::u16string, int32_t> linhas[] = {
         {u"-1.234,56", 1, 0, u"123456", 1},
         {u"abc", 1, 1, u"", 1},  // never set back to 0
         {u"(11) 2345-6789", 11, 0, u"1123456789", 0},
@@ -107,34 +72,28 @@ TEST(Comuns, ExtrairDigitos) {
          0, 0, u"123", 0},
         {std::u16string{u'\xD800', u'9', u'\xDFFF', u'8'}, 0, 0, u"98", 0},
     };
-    for (const auto& l : linhas) {
-        SCOPED_TRACE(utf8(l.texto) + " mascara " + std::to_string(l.mascara));
-        int32_t negativo = l.negativo;
-        EXPECT_EQ(Comuns::ExtrairDigitos(l.texto, l.mascara, negativo), l.digitos);
-        EXPECT_EQ(negativo, l.negativo_depois);
-
-        std::u16string no_lugar = l.texto;
-        negativo = l.negativo;
-        Comuns::ExtrairDigitosNoLugar(no_lugar, l.mascara, negativo);
-        EXPECT_EQ(no_lugar, l.digitos);
-        EXPECT_EQ(negativo, l.negativo_depois);
+    for (auto [texto, mascara, negativo, digitos, negativo_depois] : linhas) {
+        SCOPED_TRACE(teste::rotulo(texto, "mascara", mascara));
+        int32_t n = negativo;
+        EXPECT_EQ(Comuns::ExtrairDigitos(texto, mascara, n), digitos);
+        EXPECT_EQ(n, negativo_depois);
+        Comuns::ExtrairDigitosNoLugar(texto, mascara, negativo);
+        EXPECT_EQ(texto, digitos);
+        EXPECT_EQ(negativo, negativo_depois);
     }
 }
 
 TEST(Comuns, DigitosVerificadores) {
     std::vector<std::u16string> repetidos;
     for (char16_t d = u'0'; d <= u'9'; ++d) repetidos.emplace_back(11, d);
-    verificar({Comuns::CPFValido, "CPF", {}, repetidos});
+    verificar(Comuns::CPFValido, "CPF", {}, repetidos);
     // Non-digits read as 0; blanks trimmed before the length test; CNPJ reads positions 1-14.
-    verificar({Comuns::CPFValido,
-               "CPF",
-               {u"52998224725", u"12345678810", u"1234567881x"},
-               {u"52998224724", u"123456789090", u"1234567881 "}});
-    verificar({Comuns::CNPJValido,
-               "CNPJ",
-               {u"11222333000181", u"12345678000195xyz", u"12345678000780", u"1234567800078",
-                u"1234567800078x"},
-               {u"11222333000180", u"1234567800019", u"11111111111111"}});
+    verificar(Comuns::CPFValido, "CPF", {u"52998224725", u"12345678810", u"1234567881x"},
+              {u"52998224724", u"123456789090", u"1234567881 "});
+    verificar(Comuns::CNPJValido, "CNPJ",
+              {u"11222333000181", u"12345678000195xyz", u"12345678000780", u"1234567800078",
+               u"1234567800078x"},
+              {u"11222333000180", u"1234567800019", u"11111111111111"});
 }
 
 TEST(Conversao, SemEstouroSilencioso) {

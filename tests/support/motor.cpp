@@ -1,8 +1,8 @@
 #include "support/motor.hpp"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 #include <pjtcampovivo/formatting/separador_inserido.hpp>
 
@@ -10,10 +10,29 @@ namespace pjtCampoVivo::teste {
 
 std::u16string digitos_ascii(std::u16string_view texto) {
     std::u16string d;
-    for (char16_t c : texto) {
-        if (c >= u'0' && c <= u'9') d += c;
-    }
+    std::copy_if(texto.begin(), texto.end(), std::back_inserter(d),
+                 [](char16_t c) { return c >= u'0' && c <= u'9'; });
     return d;
+}
+
+bool lugar(char16_t c) {
+    return c == u'P' || (c >= u'0' && c <= u'9');
+}
+
+std::size_t lugares(std::u16string_view exibido) {
+    return static_cast<std::size_t>(std::count_if(exibido.begin(), exibido.end(), lugar));
+}
+
+std::u16string teclas_de(std::u16string_view exibido) {
+    std::u16string t;
+    std::copy_if(exibido.begin(), exibido.end(), std::back_inserter(t), lugar);
+    return t;
+}
+
+std::u16string ate_a_tecla(std::u16string_view exibido, std::size_t n) {
+    std::size_t i = 0;
+    for (std::size_t k = 0; i < exibido.size() && k < n; ++i) k += lugar(exibido[i]);
+    return std::u16string(exibido.substr(0, i));
 }
 
 namespace {
@@ -60,14 +79,6 @@ Chamada numero(std::u16string texto, int32_t mascara, int32_t negativo) {
                  [&](Formatar& f, Chamada& c) { return f.Numero(c.texto, mascara, c.negativo); });
 }
 
-void verificar(const LinhaMolde& l) {
-    SCOPED_TRACE(std::string(l.nome) + " " + utf8(l.texto));
-    const Chamada c = rotina(l.rotina, l.texto);
-    EXPECT_EQ(c.exibido, l.exibido);
-    EXPECT_EQ(c.texto, digitos_ascii(l.texto));
-    EXPECT_EQ(c.flag, l.flag);
-}
-
 int32_t GeradorTexto::inteiro(int32_t minimo, int32_t maximo) {
     return std::uniform_int_distribution<int32_t>(minimo, maximo)(rng_);
 }
@@ -91,7 +102,6 @@ char16_t GeradorTexto::unidade() {
 
 std::u16string GeradorTexto::texto(std::size_t tamanho) {
     std::u16string t;
-    t.reserve(tamanho);
     for (std::size_t i = 0; i < tamanho; ++i) t += unidade();
     return t;
 }
