@@ -17,7 +17,6 @@
 namespace pjtCampoVivo {
 namespace {
 
-using teste::BolsaMapa;
 using teste::Sessao;
 using teste::utf8;
 using R = Comuns::ResultadoInscricaoEstadual;
@@ -155,40 +154,6 @@ TEST(InscricaoEstadual, LetrasECombo) {
     EXPECT_TRUE(combo.form.tela.mensagens.empty());
 }
 
-// Empty, unknown, or set over another mask, UF changes nothing: the same text, plain value,
-// events and messages as a field that never had it.
-TEST(InscricaoEstadual, SemUnidadeComoAntes) {
-    const std::u16string entradas[] = {u"1234", u"110042490114", u"isento", u"p011004243002",
-                                       u"12.345.678/0001-95"};
-    const struct {
-        int32_t mascara;
-        std::u16string_view uf;
-    } campos[] = {{Inscricao, u""},
-                  {Inscricao, u"XX"},
-                  {Inscricao, u"S"},
-                  {valor(eMascara::CNPJ), u"SP"},
-                  {valor(eMascara::Numero), u"SP"}};
-    for (const auto& c : campos) {
-        for (const auto& entrada : entradas) {
-            SCOPED_TRACE(utf8(entrada) + " mask " + std::to_string(c.mascara) + " " + utf8(c.uf));
-            Sessao antes, com_uf;
-            antes.campo.Mascara(c.mascara);
-            com_uf.campo.Mascara(c.mascara);
-            com_uf.campo.UF(c.uf);
-            for (Sessao* s : {&antes, &com_uf}) {
-                s->esquecer();
-                s->form.teclar(entrada);
-                s->form.sair();
-            }
-            EXPECT_EQ(com_uf.texto(), antes.texto());
-            EXPECT_EQ(com_uf.campo.ClipText(), antes.campo.ClipText());
-            EXPECT_EQ(com_uf.eventos(), antes.eventos());
-            EXPECT_EQ(com_uf.form.tela.mensagens.size(), antes.form.tela.mensagens.size());
-            EXPECT_EQ(com_uf.campo.UF(), c.uf);
-        }
-    }
-}
-
 // Setting UF shapes the number already there in the new unit's shape, as an assignment of
 // that shape would: one Change, the notice of UF before the one of Text.
 TEST(InscricaoEstadual, TrocarAUnidadeMoldaDeNovo) {
@@ -217,31 +182,6 @@ TEST(InscricaoEstadual, TrocarAUnidadeMoldaDeNovo) {
     s.campo.UF(u"SP");
     EXPECT_EQ(s.avisos(), std::vector<std::u16string>{u"UF"});
     EXPECT_TRUE(s.eventos().empty());
-}
-
-// Saved after the other keys only when it names something; loading sets it and nothing else.
-TEST(InscricaoEstadual, GravadoSoComUnidade) {
-    Sessao nova, com_uf;
-    com_uf.campo.UF(u"SP");
-    BolsaMapa de_nova, com_chave;
-    nova.campo.WriteProperties(de_nova);
-    com_uf.campo.WriteProperties(com_chave);
-    ASSERT_EQ(com_chave.escritas.size(), de_nova.escritas.size() + 1);
-    EXPECT_EQ(std::vector(com_chave.escritas.begin(), com_chave.escritas.end() - 1),
-              de_nova.escritas);
-    EXPECT_EQ(com_chave.escritas.back(),
-              (BolsaMapa::Escrita{u"UF", std::u16string(u"SP"), std::u16string()}));
-
-    Sessao lida;
-    lida.form.teclar(u"1");
-    BolsaMapa bolsa;
-    bolsa.valores.emplace(u"Mascara", int16_t{15});
-    bolsa.valores.emplace(u"UF", std::u16string(u"BA"));
-    lida.esquecer();
-    lida.campo.ReadProperties(bolsa);
-    EXPECT_EQ(lida.campo.UF(), u"BA");
-    EXPECT_TRUE(lida.avisos().empty());
-    EXPECT_TRUE(lida.ouvidos(u"Change").empty());
 }
 
 }  // namespace
