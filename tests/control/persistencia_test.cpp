@@ -1,18 +1,22 @@
-// Design-time settings: the saved bag, the round trip, and the size. What each mask sets is
-// pinned, with the notices, by the propriedades script.
+// Design-time settings: the saved bag, the round trip, the size, and reading a bag value as
+// the type its target needs (what a form saved with one type, or by an older writer, loads
+// as). What each mask sets is pinned, with the notices, by the propriedades script.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include <pjtcampovivo/toolkit/cores.hpp>
+#include <pjtcampovivo/toolkit/valor_propriedade.hpp>
 #include "support/sessao_headless.hpp"
 
 namespace pjtCampoVivo {
 namespace {
 
 using teste::BolsaMapa;
+using teste::numero_de;
 using teste::Sessao;
+using V = ValorPropriedade;
 
 // Moves every saved setting away from what a new control holds.
 void mudar_tudo(Sessao& s) {
@@ -115,7 +119,8 @@ TEST(Persistencia, BolsaVaziaDaOsPadroes) {
     std::vector<std::u16string> chaves;
     for (const auto& e : gravada.escritas) chaves.push_back(e.chave);
     // Always read, written only when on.
-    chaves.insert(chaves.end(), {u"CNPJAlfanumerico", u"PesquisarNovamente", u"TelefoneDDD", u"UF"});
+    chaves.insert(chaves.end(),
+                  {u"CNPJAlfanumerico", u"PesquisarNovamente", u"TelefoneDDD", u"UF"});
     EXPECT_EQ(vazia.lidas, chaves);
     EXPECT_EQ(gravada.escritas, gravar(nova).escritas);
 }
@@ -144,6 +149,33 @@ TEST(Redimensionar, AlturaDoComboELarguraToda) {
         EXPECT_EQ(caixa->topo(), 0);
         EXPECT_EQ(caixa->largura(), 4500);
     }
+}
+
+TEST(ValorPropriedade, ConverteParaOTipoDoAlvo) {
+    EXPECT_EQ(V(int32_t{-32768}).como_int16(), -32768);
+    EXPECT_EQ(V(2.5).como_int16(), 2);  // doubles round half to even
+    EXPECT_EQ(V(3.5).como_int32(), 4);
+    EXPECT_EQ(V(true).como_int32(), -1);
+    EXPECT_EQ(V(u" 12 ").como_int16(), 12);
+    EXPECT_TRUE(V(int16_t{2}).como_bool());
+    EXPECT_FALSE(V(0.0).como_bool());
+    EXPECT_FALSE(V(u"Falso").como_bool());
+    EXPECT_EQ(V(int32_t{-2147483643}).como_cor(), 0x80000005u);  // the same 32 bits
+    EXPECT_EQ(V(2147483656.0).como_cor(), 0x80000008u);
+    EXPECT_EQ(V(int32_t{42}).como_texto(), u"42");
+    EXPECT_EQ(V(0.5).como_texto(), u"0,5");
+    EXPECT_EQ(V(int16_t{100}).como_double(), 100.0);
+    EXPECT_EQ(V(Nada{}).como_figura(), Figura{});
+    EXPECT_EQ(V(Nada{}).como_texto(), u"");
+}
+
+TEST(ValorPropriedade, RecusaOQueNaoCabeOuNaoConverte) {
+    EXPECT_EQ(numero_de([] { (void)V(int32_t{32768}).como_int16(); }), numero_erro::Estouro);
+    EXPECT_EQ(numero_de([] { (void)V(1e10).como_int32(); }), numero_erro::Estouro);
+    EXPECT_EQ(numero_de([] { (void)V(5e9).como_cor(); }), numero_erro::Estouro);
+    EXPECT_EQ(numero_de([] { (void)V(u"doze").como_int32(); }), numero_erro::ArgumentoInvalido);
+    EXPECT_EQ(numero_de([] { (void)V(Fonte{}).como_int16(); }), numero_erro::ArgumentoInvalido);
+    EXPECT_EQ(numero_de([] { (void)V(u"Arial").como_fonte(); }), numero_erro::ArgumentoInvalido);
 }
 
 }  // namespace
