@@ -48,26 +48,17 @@ BolsaMapa gravar(Sessao& s) {
 
 // The written types are what a stored form keeps; defaults are pinned by the bolsa script.
 TEST(Persistencia, GravacaoDeUmControleNovo) {
+    // clang-format off
     const std::pair<std::u16string, ValorPropriedade> chaves[] = {
-        {u"ForeColor", Cor{cores::TextoJanela}},
-        {u"Alinhamento", int16_t{0}},
-        {u"Enabled", true},
+        {u"ForeColor", Cor{cores::TextoJanela}}, {u"Alinhamento", int16_t{0}}, {u"Enabled", true},
         {u"Font", Fonte{}},  // the control's own font, not the ambient one
-        {u"BackColor", Cor{cores::FundoJanela}},
-        {u"Locked", false},
-        {u"MouseIcon", Nada{}},
-        {u"MousePointer", int16_t{0}},
-        {u"Text", u""},
-        {u"ToolTipText", u""},
-        {u"WhatsThisHelpID", int32_t{0}},
-        {u"Estilo", int32_t{0}},
-        {u"Mascara", int32_t{0}},
-        {u"QuantidadeCasasDecimais", int32_t{0}},
-        {u"CapsLockMixed", int32_t{0}},
-        {u"CaracteresASeremRetiradosTexto", u""},
-        {u"MaxLength", int16_t{0}},
-        {u"QtdMaxRegRetornadosPesqLookUp", 0.0},
-    };
+        {u"BackColor", Cor{cores::FundoJanela}}, {u"Locked", false}, {u"MouseIcon", Nada{}},
+        {u"MousePointer", int16_t{0}}, {u"Text", u""}, {u"ToolTipText", u""},
+        {u"WhatsThisHelpID", int32_t{0}}, {u"Estilo", int32_t{0}}, {u"Mascara", int32_t{0}},
+        {u"QuantidadeCasasDecimais", int32_t{0}}, {u"CapsLockMixed", int32_t{0}},
+        {u"CaracteresASeremRetiradosTexto", u""}, {u"MaxLength", int16_t{0}},
+        {u"QtdMaxRegRetornadosPesqLookUp", 0.0}};
+    // clang-format on
     Sessao s;
     s.form.hospedeiro.fonte_ambiente = Fonte{u"Tahoma", 10};
     const BolsaMapa bolsa = gravar(s);
@@ -78,28 +69,6 @@ TEST(Persistencia, GravacaoDeUmControleNovo) {
         EXPECT_EQ(bolsa.escritas[i].valor, chaves[i].second);
     }
     EXPECT_EQ(bolsa.escritas[3].padrao, ValorPropriedade(Fonte{u"Tahoma", 10}));
-}
-
-TEST(Persistencia, GravarECarregarDevolveTudoMenosOTexto) {
-    Sessao a, nova;
-    mudar_tudo(a);
-    a.campo.Text(u"12");  // shown, never saved
-    const BolsaMapa bolsa = gravar(a), padrao = gravar(nova);
-    ASSERT_EQ(bolsa.escritas.size(), padrao.escritas.size());
-    for (std::size_t i = 0; i < bolsa.escritas.size(); ++i) {
-        SCOPED_TRACE(teste::utf8(bolsa.escritas[i].chave));
-        if (bolsa.escritas[i].chave == u"Text") continue;  // never kept
-        EXPECT_NE(bolsa.escritas[i].valor, padrao.escritas[i].valor);
-    }
-    BolsaMapa lida = bolsa;
-    Sessao b;
-    b.campo.ReadProperties(lida);
-    EXPECT_TRUE(b.form.cboCombo.visivel());
-    EXPECT_FALSE(b.form.txtCombo.visivel());
-    EXPECT_EQ(b.campo.Text(), u"");
-    EXPECT_EQ(b.campo.FazerConsistenciaBasica(), 0);  // never saved
-    EXPECT_TRUE(b.avisos().empty());
-    EXPECT_EQ(gravar(b).escritas, bolsa.escritas);
 }
 
 // An empty bag gives a new control's settings, keys read in written order.

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
@@ -65,6 +66,14 @@ void conferir(const Sessao& s, const Visto& v) {
     EXPECT_EQ(s.form.cboCombo.indice(), v.list_index);
 }
 
+// A host's FimItensLista that rewrites the searched text (when given) and adds entries.
+Hospedeiro acrescenta(Textos novas, std::optional<std::u16string> texto = std::nullopt) {
+    return [=](CampoVivo& c, std::u16string& t) {
+        if (texto) t = *texto;
+        for (const auto& e : novas) c.AddItem(e);
+    };
+}
+
 // "Maria" shown after "m"; then "x" leaves the list and the host's handler runs.
 void digitar_mx(Sessao& s, int32_t pesquisar_novamente, const Hospedeiro& hospedeiro) {
     s.combo(2, {u"Maria", u"Mario"});
@@ -83,18 +92,15 @@ TEST(Lista, ListItemDataEClear) {
     s.campo.ListIndex(1);
     s.campo.List(1, u"Beatriz");
     s.campo.ItemData(1, u"vinte");
-    EXPECT_EQ(s.form.cboCombo.indice(), 1);
-    EXPECT_EQ(s.texto(), u"Bia");
+    EXPECT_EQ(std::tuple(s.form.cboCombo.indice(), s.texto()), std::tuple(1, u"Bia"));
     for (const int16_t i : {2, -1}) {
         EXPECT_EQ(numero_de([&] { s.campo.List(i, u"x"); }), numero_erro::IndiceInvalido) << i;
         EXPECT_EQ(numero_de([&] { s.campo.ItemData(i, u"x"); }), numero_erro::IndiceInvalido) << i;
     }
     s.esquecer();
     EXPECT_EQ(numero_de([&] { s.campo.ListIndex(5); }), numero_erro::IndiceInvalido);
-    EXPECT_EQ(s.campo.ListIndex(), 1);
-    EXPECT_TRUE(s.avisos().empty());
-    EXPECT_EQ(entradas(s.campo), (Textos{u"Ana", u"Beatriz"}));
-    EXPECT_EQ(dados(s.campo), (Textos{u"1", u"vinte"}));
+    EXPECT_EQ(std::tuple(s.campo.ListIndex(), s.avisos(), entradas(s.campo), dados(s.campo)),
+              std::tuple(1, Textos{}, Textos{u"Ana", u"Beatriz"}, Textos{u"1", u"vinte"}));
     s.campo.ListIndex(-1);
     EXPECT_EQ(s.form.cboCombo.indice(), -1);
     // Clear takes the item data too (regression: they went out of step).
@@ -113,52 +119,18 @@ TEST(Carregar, DeUmRecordset) {
         int16_t list_index;
         int32_t erro;
     } casos[] = {
-        {"so espacos saem",
-         R{pessoa(u"\tAna ", u"1")},
-         u"nome",
-         u"",
-         u"",
-         {u"\tAna"},
-         {u""},
-         -1,
-         0},
-        {"maiusculas completas",
-         R{pessoa(u"Straße", u"1")},
-         u"nome",
-         u"",
-         u"STRASSE",
-         {u"Straße"},
-         {u""},
-         0,
-         0},
-        {"nomes de campo sem caixa",
-         R{pessoa(u"Ana", u"7")},
-         u"NOME",
-         u"Id",
-         u"a",
-         {u"Ana"},
-         {u"7"},
-         0,
-         0},
-        {"campo desconhecido",
-         R{pessoa(u"Ana", u"1"), pessoa(u"Bia", u"2"), {{u"outro", u"x"}}},
-         u"nome",
-         u"",
-         u"bi",
-         {u"Ana", u"Bia"},
-         {u"", u""},
-         1,
-         numero_erro::CampoInexistente},
-        {"item data nulo",
-         R{pessoa(u"Ana", std::nullopt)},
-         u"nome",
-         u"id",
-         u"",
-         {},
-         {},
-         -1,
+        // clang-format off
+        {"so espacos saem", R{pessoa(u"\tAna ", u"1")}, u"nome", u"", u"", {u"\tAna"}, {u""}, -1, 0},
+        {"maiusculas completas", R{pessoa(u"Straße", u"1")}, u"nome", u"", u"STRASSE",
+         {u"Straße"}, {u""}, 0, 0},
+        {"nomes de campo sem caixa", R{pessoa(u"Ana", u"7")}, u"NOME", u"Id", u"a",
+         {u"Ana"}, {u"7"}, 0, 0},
+        {"campo desconhecido", R{pessoa(u"Ana", u"1"), pessoa(u"Bia", u"2"), {{u"outro", u"x"}}},
+         u"nome", u"", u"bi", {u"Ana", u"Bia"}, {u"", u""}, 1, numero_erro::CampoInexistente},
+        {"item data nulo", R{pessoa(u"Ana", std::nullopt)}, u"nome", u"id", u"", {}, {}, -1,
          numero_erro::ValorNulo},
         {"sem registros", R{}, u"nome", u"id", u"a", {}, {}, -1, 0},
+        // clang-format on
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -167,9 +139,8 @@ TEST(Carregar, DeUmRecordset) {
         RecordsetMemoria rs(c.registros);
         EXPECT_EQ(numero_de([&] { s.campo.Carregar(&rs, c.item, c.item_data, c.item_pos); }),
                   c.erro);
-        EXPECT_EQ(entradas(s.campo), c.lista);
-        EXPECT_EQ(dados(s.campo), c.dados);
-        EXPECT_EQ(s.campo.ListIndex(), c.list_index);
+        EXPECT_EQ(std::tuple(entradas(s.campo), dados(s.campo), s.campo.ListIndex()),
+                  std::tuple(c.lista, c.dados, c.list_index));
         const int16_t mostrada = c.erro == 0 ? c.list_index : int16_t{-1};
         EXPECT_EQ(s.form.cboCombo.indice(), mostrada);
         EXPECT_EQ(s.texto(), mostrada >= 0 ? c.lista[static_cast<std::size_t>(mostrada)] : u"");
@@ -184,8 +155,7 @@ TEST(Carregar, SemCorrespondenciaGuardaAPosicaoLembrada) {
     s.campo.Carregar(&primeiro, u"nome", u"id", u"bi");
     RecordsetMemoria segundo({pessoa(u"Cid", u"3")});
     s.campo.Carregar(&segundo, u"nome", u"id");
-    EXPECT_EQ(s.form.cboCombo.indice(), -1);
-    EXPECT_EQ(s.campo.ListIndex(), 1);
+    EXPECT_EQ(std::tuple(s.form.cboCombo.indice(), s.campo.ListIndex()), std::tuple(-1, 1));
     s.campo.Carregar(&segundo, u"nome", u"id");
     EXPECT_EQ(s.campo.ListCount(), 0);
 }
@@ -202,8 +172,8 @@ TEST(Carregar, DentroDoFimItensListaAPesquisaSegueNaListaNova) {
     EXPECT_EQ(s.texto(), u"");
     s.form.hospedeiro.tratadores.FimItensLista = nullptr;
     s.form.teclar(u"m");
-    EXPECT_EQ(s.texto(), u"Maria");
-    EXPECT_EQ(s.campo.ItemData(s.campo.ListIndex()), u"1");
+    EXPECT_EQ(std::tuple(s.texto(), s.campo.ItemData(s.campo.ListIndex())),
+              std::tuple(u"Maria", u"1"));
 }
 
 // Whole texts, trimmed, case-blind, accents kept; only by item data is announced.
@@ -226,8 +196,8 @@ TEST(Posicionar, PorItemOuPorItemData) {
             s.form.hospedeiro.modo_usuario = false;
             s.campo.PosicionarPorItem(c.procurado);
         }
-        EXPECT_EQ(s.campo.ListIndex(), c.list_index);
-        EXPECT_EQ(s.form.cboCombo.indice(), c.list_index);
+        EXPECT_EQ(std::tuple(s.campo.ListIndex(), s.form.cboCombo.indice()),
+                  std::tuple(c.list_index, c.list_index));
         EXPECT_EQ(s.texto(), c.list_index >= 0 ? s.campo.List(c.list_index) : u"");
         const bool avisa = c.por_dado && c.list_index >= 0;
         EXPECT_EQ(s.avisos(), avisa ? Textos{u"ListIndex"} : Textos{});
@@ -244,20 +214,18 @@ TEST(Pesquisa, Estilo1AceitaQualquerTextoSemPesquisar) {
     s.campo.MaxLength(3);
     s.form.teclar(u"aZbzcd");
     EXPECT_EQ(s.quantos(u"KeyPress(68)"), 1);  // the fourth letter is not refused
-    EXPECT_EQ(s.texto(), u"ABC");
-    EXPECT_EQ(s.campo.ListIndex(), -1);
+    EXPECT_EQ(std::tuple(s.texto(), s.campo.ListIndex()), std::tuple(u"ABC", -1));
     EXPECT_FALSE(s.ouviu(u"FimItensLista"));
 
     Sessao n;
     n.combo(1, {});
     n.campo.Mascara(1);
     n.form.teclar(u"-");
-    EXPECT_EQ(n.texto(), u"-0,00");
-    EXPECT_EQ(n.cursor(), 2);
-    EXPECT_EQ(n.form.cboCombo.cor_texto(), cores::Vermelho);
+    EXPECT_EQ(std::tuple(n.texto(), n.cursor(), n.form.cboCombo.cor_texto()),
+              std::tuple(u"-0,00", 2, cores::Vermelho));
     n.campo.Text(u"12");
-    EXPECT_EQ(n.texto(), u"0,12");
-    EXPECT_EQ(n.form.cboCombo.cor_texto(), cores::Preto);
+    EXPECT_EQ(std::tuple(n.texto(), n.form.cboCombo.cor_texto()),
+              std::tuple(u"0,12", cores::Preto));
 }
 
 // Case folds fully, accents kept; prefixes cut in code units before folding.
@@ -314,8 +282,7 @@ TEST(Pesquisa, TextoAtribuidoPeloHospedeiroTambemPesquisa) {
         Sessao s;
         s.combo(2, {u"Maria", u"Mario", u"Straße"});
         s.campo.Text(c.atribuido);
-        EXPECT_EQ(s.texto(), c.mostrado);
-        EXPECT_EQ(s.campo.ListIndex(), c.list_index);
+        EXPECT_EQ(std::tuple(s.texto(), s.campo.ListIndex()), std::tuple(c.mostrado, c.list_index));
         EXPECT_EQ(s.quantos(u"FimItensLista(" + c.atribuido + u")"), c.list_index < 0 ? 1 : 0);
         EXPECT_EQ(s.avisos(), Textos{u"Text"});
     }
@@ -350,15 +317,13 @@ TEST(Pesquisa, ListaAlteradaPeloHospedeiroEPesquisadaComoEsta) {
     s.campo.List(2, u"Marta");
     s.campo.RemoveItem(1);  // Maria goes away: [Zélia, Marta]
     s.form.teclar(u"mar");
-    EXPECT_EQ(s.texto(), u"Marta");
-    EXPECT_EQ(s.campo.ListIndex(), 1);
+    EXPECT_EQ(std::tuple(s.texto(), s.campo.ListIndex()), std::tuple(u"Marta", 1));
     s.campo.Clear();
     s.campo.AddItem(u"ZÉLIA");
     s.form.sair();
     s.campo.Text(u"");
     s.form.teclar(u"zé");
-    EXPECT_EQ(s.texto(), u"ZÉLIA");
-    EXPECT_EQ(s.campo.ListIndex(), 0);
+    EXPECT_EQ(std::tuple(s.texto(), s.campo.ListIndex()), std::tuple(u"ZÉLIA", 0));
 }
 
 // Off, a key that leaves the list is refused even when the host loads an entry for it (the
@@ -370,41 +335,20 @@ TEST(PesquisarNovamente, DepoisDoFimItensLista) {
         Hospedeiro hospedeiro;
         Visto nao, sim;
     } casos[] = {
-        {"acrescenta entradas que comecam com o texto",
-         [](CampoVivo& c, std::u16string&) {
-             c.AddItem(u"Zeca");
-             c.AddItem(u"MXYZ");
-             c.AddItem(u"Mxa");
-         },
-         {u"Maria", 1, 4, 0},
-         {u"MXYZ", 2, 2, 3}},
-        {"acrescenta outras",
-         [](CampoVivo& c, std::u16string&) { c.AddItem(u"Zeca"); },
-         {u"Maria", 1, 4, 0},
-         {u"Maria", 1, 4, 0}},
-        {"acrescenta o texto sem o caractere recusado",
-         [](CampoVivo& c, std::u16string&) { c.AddItem(u"m"); },
-         {u"m", 1, 0, 2},
-         {u"m", 1, 0, 2}},
-        {"reescreve o texto e acrescenta",
-         [](CampoVivo& c, std::u16string& t) {
-             t = u"ze";
-             c.AddItem(u"Zeca");
-         },
-         {u"Maria", 1, 4, 0},
-         {u"Zeca", 2, 2, 2}},
+        // clang-format off
+        // The first entry that begins with the text, case folded; the rest of it selected.
+        {"acrescenta entradas que comecam com o texto", acrescenta({u"Zeca", u"MXYZ", u"Mxa"}),
+         {u"Maria", 1, 4, 0}, {u"MXYZ", 2, 2, 3}},
+        {"acrescenta outras", acrescenta({u"Zeca"}), {u"Maria", 1, 4, 0}, {u"Maria", 1, 4, 0}},
+        {"acrescenta o texto sem o caractere recusado", acrescenta({u"m"}),
+         {u"m", 1, 0, 2}, {u"m", 1, 0, 2}},
+        {"reescreve o texto e acrescenta", acrescenta({u"Zeca"}, u"ze"),
+         {u"Maria", 1, 4, 0}, {u"Zeca", 2, 2, 2}},
         // The old entries count too, and the caret follows the rewritten text's length.
-        {"reescreve o texto para uma entrada que ja estava",
-         [](CampoVivo&, std::u16string& t) { t = u"MARIO"; },
-         {u"Maria", 4, 1, 0},
-         {u"Mario", 5, 0, 1}},
-        {"esvazia o texto",
-         [](CampoVivo& c, std::u16string& t) {
-             t.clear();
-             c.AddItem(u"Mxyz");
-         },
-         {u"Maria", 0, 5, 0},
-         {u"Maria", 0, 5, 0}},
+        {"reescreve o texto para uma entrada que ja estava", acrescenta({}, u"MARIO"),
+         {u"Maria", 4, 1, 0}, {u"Mario", 5, 0, 1}},
+        {"esvazia o texto", acrescenta({u"Mxyz"}, u""), {u"Maria", 0, 5, 0}, {u"Maria", 0, 5, 0}},
+        // clang-format on
     };
     for (const auto& c : casos) {
         for (const int32_t ligado : {Nao, Sim}) {
@@ -427,8 +371,7 @@ TEST(PesquisarNovamente, SemEntradaNovaNadaMuda) {
         s.combo(2, {u"Maria", u"Mario"});
         s.campo.PesquisarNovamente(ligado);
         s.form.hospedeiro.tratadores.FimItensLista = [&s](std::u16string& t) {
-            s.campo.AddItem(u"Zeca");
-            t.clear();
+            acrescenta({u"Zeca"}, u"")(s.campo, t);
         };
         s.form.teclar(u"z");
         conferir(s, {u"", 0, 0, -1});
