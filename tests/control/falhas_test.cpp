@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <limits>
 #include <map>
@@ -401,16 +400,13 @@ TEST_P(FalhaEmCadaChamada, TerminaOTratadorOndeEle) {
     if (c.seguinte != nullptr) c.seguinte(s);
 }
 
+// Named after the scenario, the box and operation ("t:SelStart=" -> tSelStartSet) and n.
 INSTANTIATE_TEST_SUITE_P(Tratadores, FalhaEmCadaChamada, ::testing::ValuesIn(casos_gravados()),
                          [](const auto& info) {
-                             std::string nome = std::string(info.param.cenario->nome) + "_";
-                             for (const char ch : info.param.chamada) {
-                                 if (ch == '=')
-                                     nome += "Set";
-                                 else if (std::isalnum(static_cast<unsigned char>(ch)))
-                                     nome += ch;
-                             }
-                             return nome + "_" + std::to_string(info.param.n);
+                             std::string op = info.param.chamada;
+                             if (op.ends_with('=')) op.replace(op.size() - 1, 1, "Set");
+                             return std::string(info.param.cenario->nome) + "_" + op[0] +
+                                    op.substr(2) + "_" + std::to_string(info.param.n);
                          });
 
 // Members outside the handlers stop where the failing call stands too.
