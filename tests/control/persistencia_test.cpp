@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <pjtcampovivo/toolkit/cores.hpp>
@@ -114,9 +115,8 @@ TEST(Redimensionar, AlturaDoComboELarguraToda) {
          {static_cast<const headless::CaixaHeadlessBase*>(&s.form.txtCombo),
           static_cast<const headless::CaixaHeadlessBase*>(&s.form.cboCombo)}) {
         SCOPED_TRACE(caixa->nome());
-        EXPECT_EQ(caixa->esquerda(), 0);
-        EXPECT_EQ(caixa->topo(), 0);
-        EXPECT_EQ(caixa->largura(), 4500);
+        EXPECT_EQ(std::tuple(caixa->esquerda(), caixa->topo(), caixa->largura()),
+                  std::tuple(0, 0, 4500));
     }
 }
 

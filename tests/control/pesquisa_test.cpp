@@ -362,21 +362,8 @@ TEST(PesquisarNovamente, DepoisDoFimItensLista) {
     }
 }
 
-// An emptied text searches nothing, though every entry begins with it; whatever the first
-// pass decides, and a host that loads nothing, are not touched by sim.
+// Whatever the first pass decides, and a host that loads nothing, are not touched by sim.
 TEST(PesquisarNovamente, SemEntradaNovaNadaMuda) {
-    for (const int32_t ligado : {Nao, Sim}) {
-        SCOPED_TRACE(ligado);
-        Sessao s;
-        s.combo(2, {u"Maria", u"Mario"});
-        s.campo.PesquisarNovamente(ligado);
-        s.form.hospedeiro.tratadores.FimItensLista = [&s](std::u16string& t) {
-            acrescenta({u"Zeca"}, u"")(s.campo, t);
-        };
-        s.form.teclar(u"z");
-        conferir(s, {u"", 0, 0, -1});
-        EXPECT_EQ(s.campo.ListCount(), 3);
-    }
     for (const std::u16string digitado : {u"mar", u"mario", u"mx", u"z", u"mxq"}) {
         SCOPED_TRACE(utf8(digitado));
         Sessao nao, sim;
@@ -389,20 +376,6 @@ TEST(PesquisarNovamente, SemEntradaNovaNadaMuda) {
         conferir(sim, {nao.texto(), nao.cursor(), nao.selecionados(), nao.campo.ListIndex()});
         EXPECT_EQ(sim.eventos(), nao.eventos());
     }
-}
-
-// The entry found stays the remembered one: the next key goes on from it, and a key that
-// leaves the list brings it back.
-TEST(PesquisarNovamente, ATeclaSeguinteContinuaDaEntradaAchada) {
-    Sessao s;
-    digitar_mx(s, Sim, [](CampoVivo& c, std::u16string&) { c.AddItem(u"Mxyz", 0); });
-    conferir(s, {u"Mxyz", 2, 2, 0});
-    s.form.hospedeiro.tratadores.FimItensLista = nullptr;
-    s.form.teclar(u"y");
-    conferir(s, {u"Mxyz", 3, 1, 0});
-    s.form.teclar(u"q");
-    conferir(s, {u"Mxyz", 3, 1, 0});
-    EXPECT_EQ(s.quantos(u"FimItensLista(Mxyq)"), 1);
 }
 
 }  // namespace

@@ -152,46 +152,64 @@ TEST(Guardas, DoisControlesNaMesmaLinhaDividemOSinal) {
     EXPECT_EQ(b.texto(), u"12/3");
 }
 
-// Invalid: message, focus kept, text becomes the mask's single space. Valid: quiet.
+// Invalid: message, focus kept and highlighted. The text box's text becomes the mask's single
+// space, and what is left then passes; the combo box checks only dates and date parts and
+// keeps the text. Valid: quiet, nothing changed.
 TEST(Saida, ConfereAoSair) {
     const struct {
+        bool combo;
         int32_t mascara;
         std::u16string digitado;
         std::u16string titulo;  // empty: the value passes
     } casos[] = {
-        {6, u"3213", u"O dia/mês informado incorretamente"},
-        {7, u"132003", u"O mês/ano informados incorretamente"},
-        {10, u"0000", u"O ano informado incorretamente"},
         // clang-format off
-        {6, u"0509", u""}, {8, u"08", u""}, {10, u"2003", u""}, {4, u"996199", u""}, {11, u"1", u""},
+        {false, 6, u"3213", u"O dia/mês informado incorretamente"},
+        {false, 7, u"132003", u"O mês/ano informados incorretamente"},
+        {false, 10, u"0000", u"O ano informado incorretamente"},
+        {false, 6, u"0509", u""}, {false, 8, u"08", u""}, {false, 10, u"2003", u""},
+        {false, 4, u"996199", u""}, {false, 11, u"1", u""},
+        {true, 3, u"32012003", u"Data informada incorretamente"},
+        {true, 9, u"13", u"O mes informado incorretamente"},
+        {true, 13, u"12345678900", u""}, {true, 5, u"2561", u""},
+        {true, 8, u"  ", u""},  // only blanks: not checked
         // clang-format on
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(std::to_string(c.mascara) + " " + utf8(c.digitado));
+        SCOPED_TRACE(std::to_string(c.mascara) + " " + utf8(c.digitado) +
+                     (c.combo ? " combo" : ""));
         Sessao s;
+        if (c.combo) s.combo(1, {});
         s.campo.Mascara(c.mascara);
         s.form.teclar(c.digitado);
+        headless::CaixaHeadlessBase& caixa =
+            c.combo ? static_cast<headless::CaixaHeadlessBase&>(s.form.cboCombo) : s.form.txtCombo;
+        EXPECT_EQ(caixa.cor_fundo(), cores::Realce);
         const std::u16string digitado = s.texto();
         s.esquecer();
         s.form.sair();
         const bool invalido = !c.titulo.empty();
-        if (invalido) {
-            ASSERT_EQ(s.form.tela.mensagens.size(), 1u);
-            const auto& m = s.form.tela.mensagens[0];
-            EXPECT_EQ(std::tuple(m.prompt, m.codigo, m.titulo),
-                      std::tuple(checagem_saida(c.mascara)->prompt, 16, c.titulo));
-            EXPECT_EQ(s.form.foco(), &s.form.txtCombo);
-            EXPECT_EQ(s.form.txtCombo.cor_fundo(), cores::Realce);
-            // Dia/Mes/Ano keep the space; the others rewrite it away (two Changes).
-            const bool guarda = c.mascara >= 8;
-            EXPECT_EQ(std::tuple(s.texto(), s.quantos(u"Change")),
-                      std::tuple(guarda ? u" " : u"", guarda ? 1 : 2));
-            s.form.sair();  // what is left passes the check
-        } else {
-            EXPECT_EQ(std::tuple(s.texto(), s.eventos()), std::tuple(digitado, Eventos{}));
+        ASSERT_EQ(s.form.tela.mensagens.size(), invalido ? 1u : 0u);
+        EXPECT_EQ(s.form.foco(), invalido ? &caixa : &s.form.proximo);
+        EXPECT_EQ(caixa.cor_fundo(), invalido ? cores::Realce : cores::FundoJanela);
+        if (!invalido || c.combo) {
+            EXPECT_EQ(s.texto(), digitado);
+            if (!invalido) {
+                EXPECT_EQ(s.eventos(), Eventos{});
+            } else {
+                EXPECT_EQ(s.form.tela.mensagens[0].titulo, c.titulo);
+            }
+            continue;
         }
+        const auto& m = s.form.tela.mensagens[0];
+        EXPECT_EQ(std::tuple(m.prompt, m.codigo, m.titulo),
+                  std::tuple(checagem_saida(c.mascara)->prompt, 16, c.titulo));
+        // Dia/Mes/Ano keep the space; the others rewrite it away (two Changes).
+        const bool guarda = c.mascara >= 8;
+        EXPECT_EQ(std::tuple(s.texto(), s.quantos(u"Change")),
+                  std::tuple(guarda ? u" " : u"", guarda ? 1 : 2));
+        s.form.sair();  // what is left passes the check
         EXPECT_EQ(std::tuple(s.form.tela.mensagens.size(), s.form.txtCombo.cor_fundo()),
-                  std::tuple(invalido ? 1u : 0u, cores::FundoJanela));
+                  std::tuple(1u, cores::FundoJanela));
         EXPECT_EQ(s.form.foco(), &s.form.proximo);
     }
 }
@@ -208,40 +226,6 @@ TEST(Saida, CampoVazioOuSoDeEspacosNaoMostraNada) {
             EXPECT_TRUE(s.form.tela.mensagens.empty());
             EXPECT_EQ(s.form.foco(), &s.form.proximo);
         }
-    }
-}
-
-// The combo box checks only dates and date parts and keeps the text as typed.
-TEST(Saida, NoComboSoDatasSaoConferidasEOTextoFica) {
-    const struct {
-        int32_t mascara;
-        std::u16string digitado, mostrado;
-        std::u16string titulo;  // empty: no message
-    } casos[] = {
-        {3, u"32012003", u"32/01/2003", u"Data informada incorretamente"},
-        {9, u"13", u"13", u"O mes informado incorretamente"},
-        {13, u"12345678900", u"123.456.789-00", u""},
-        {5, u"2561", u"25:61", u""},
-        {8, u"  ", u"  ", u""},  // only blanks: not checked
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::to_string(c.mascara) + " " + utf8(c.digitado));
-        Sessao s;
-        s.combo(1, {});
-        s.campo.Mascara(c.mascara);
-        s.form.teclar(c.digitado);
-        EXPECT_EQ(s.form.cboCombo.cor_fundo(), cores::Realce);
-        s.form.sair();
-        EXPECT_EQ(s.texto(), c.mostrado);
-        const bool mensagem = !c.titulo.empty();
-        ASSERT_EQ(s.form.tela.mensagens.size(), mensagem ? 1u : 0u);
-        if (mensagem) {
-            EXPECT_EQ(s.form.tela.mensagens[0].titulo, c.titulo);
-        }
-        EXPECT_EQ(s.form.foco(), mensagem
-                                     ? static_cast<headless::CaixaHeadlessBase*>(&s.form.cboCombo)
-                                     : &s.form.proximo);
-        EXPECT_EQ(s.form.cboCombo.cor_fundo(), mensagem ? cores::Realce : cores::FundoJanela);
     }
 }
 
