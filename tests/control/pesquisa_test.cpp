@@ -106,7 +106,7 @@ TEST(Lista, ListItemDataEClear) {
     // Clear takes the item data too (regression: they went out of step).
     s.campo.Clear();
     s.campo.AddItem(u"Cid", std::nullopt, u"3");
-    EXPECT_EQ(dados(s.campo), Textos{u"3"});
+    EXPECT_EQ(s.campo.estado().itemData, Textos{u"3"});
 }
 
 TEST(Carregar, DeUmRecordset) {
