@@ -67,7 +67,8 @@ void conferir(const Sessao& s, const Visto& v) {
 }
 
 // A host's FimItensLista that rewrites the searched text (when given) and adds entries.
-Hospedeiro acrescenta(Textos novas, std::optional<std::u16string> texto = std::nullopt) {
+Hospedeiro acrescenta(const Textos& novas,
+                      const std::optional<std::u16string>& texto = std::nullopt) {
     return [=](CampoVivo& c, std::u16string& t) {
         if (texto) t = *texto;
         for (const auto& e : novas) c.AddItem(e);
@@ -93,7 +94,7 @@ TEST(Lista, ListItemDataEClear) {
     s.campo.List(1, u"Beatriz");
     s.campo.ItemData(1, u"vinte");
     EXPECT_EQ(std::tuple(s.form.cboCombo.indice(), s.texto()), std::tuple(1, u"Bia"));
-    for (const int16_t i : {2, -1}) {
+    for (const int16_t i : {int16_t{2}, int16_t{-1}}) {
         EXPECT_EQ(numero_de([&] { s.campo.List(i, u"x"); }), numero_erro::IndiceInvalido) << i;
         EXPECT_EQ(numero_de([&] { s.campo.ItemData(i, u"x"); }), numero_erro::IndiceInvalido) << i;
     }
