@@ -28,18 +28,6 @@ using Hospedeiro = std::function<void(CampoVivo&, std::u16string&)>;
 constexpr int32_t Nao = valor(eNaoSim::Nao);
 constexpr int32_t Sim = valor(eNaoSim::sim);
 
-Textos entradas(const CampoVivo& campo) {
-    Textos r;
-    for (int16_t i = 0; i < campo.ListCount(); ++i) r.push_back(campo.List(i));
-    return r;
-}
-
-Textos dados(CampoVivo& campo) {
-    Textos r;
-    for (int16_t i = 0; i < campo.ListCount(); ++i) r.push_back(campo.ItemData(i));
-    return r;
-}
-
 void preencher(Sessao& s, std::initializer_list<std::pair<std::u16string, std::u16string>> e) {
     s.combo(1, {});
     for (const auto& [texto, dado] : e) s.campo.AddItem(texto, std::nullopt, dado);
@@ -100,7 +88,8 @@ TEST(Lista, ListItemDataEClear) {
     }
     s.esquecer();
     EXPECT_EQ(numero_de([&] { s.campo.ListIndex(5); }), numero_erro::IndiceInvalido);
-    EXPECT_EQ(std::tuple(s.campo.ListIndex(), s.avisos(), entradas(s.campo), dados(s.campo)),
+    EXPECT_EQ(std::tuple(s.campo.ListIndex(), s.avisos(), s.form.cboCombo.lista(),
+                         s.campo.estado().itemData),
               std::tuple(1, Textos{}, Textos{u"Ana", u"Beatriz"}, Textos{u"1", u"vinte"}));
     s.campo.ListIndex(-1);
     EXPECT_EQ(s.form.cboCombo.indice(), -1);
@@ -140,8 +129,9 @@ TEST(Carregar, DeUmRecordset) {
         RecordsetMemoria rs(c.registros);
         EXPECT_EQ(numero_de([&] { s.campo.Carregar(&rs, c.item, c.item_data, c.item_pos); }),
                   c.erro);
-        EXPECT_EQ(std::tuple(entradas(s.campo), dados(s.campo), s.campo.ListIndex()),
-                  std::tuple(c.lista, c.dados, c.list_index));
+        EXPECT_EQ(
+            std::tuple(s.form.cboCombo.lista(), s.campo.estado().itemData, s.campo.ListIndex()),
+            std::tuple(c.lista, c.dados, c.list_index));
         const int16_t mostrada = c.erro == 0 ? c.list_index : int16_t{-1};
         EXPECT_EQ(s.form.cboCombo.indice(), mostrada);
         EXPECT_EQ(s.texto(), mostrada >= 0 ? c.lista[static_cast<std::size_t>(mostrada)] : u"");
@@ -169,7 +159,7 @@ TEST(Carregar, DentroDoFimItensListaAPesquisaSegueNaListaNova) {
         s.campo.Carregar(&rs, u"nome", u"id");
     };
     s.form.teclar(u"m");
-    EXPECT_EQ(entradas(s.campo), (Textos{u"Maria", u"Mario"}));
+    EXPECT_EQ(s.form.cboCombo.lista(), (Textos{u"Maria", u"Mario"}));
     EXPECT_EQ(s.texto(), u"");
     s.form.hospedeiro.tratadores.FimItensLista = nullptr;
     s.form.teclar(u"m");
