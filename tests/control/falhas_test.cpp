@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
-#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
@@ -62,12 +60,6 @@ Retrato retrato(const Sessao& s) {
             {"mensagens", std::to_string(s.form.tela.mensagens.size())}};
 }
 
-std::vector<std::string> em_utf8(const std::vector<std::u16string>& textos) {
-    std::vector<std::string> r(textos.size());
-    std::transform(textos.begin(), textos.end(), r.begin(), [](const auto& t) { return utf8(t); });
-    return r;
-}
-
 // Steps, separated by "; ": "t:Op"/"c:Op" (a call on the text/combo box), "+Evento" (raised to
 // the host), "!Aviso" (property-changed notice), "nome=valor" (the Retrato shows it from then).
 struct Cenario {
@@ -78,45 +70,25 @@ struct Cenario {
     void (*seguinte)(Sessao&);  // the user's next action after a failure
 };
 
-std::vector<std::string> passos_de(const Cenario& c) {
-    std::vector<std::string> r;
-    const std::string_view todos(c.passos);
-    for (std::size_t i = 0; i <= todos.size();) {
-        const std::size_t fim = std::min(todos.find("; ", i), todos.size());
-        r.emplace_back(todos.substr(i, fim - i));
-        i = fim + 2;
-    }
-    return r;
-}
-
-bool eh_chamada(const std::string& passo) {
-    return passo.size() > 2 && passo[1] == ':';
-}
-
-std::vector<std::string> chamadas_de(const Cenario& c) {
-    std::vector<std::string> r;
-    for (std::string& p : passos_de(c))
-        if (eh_chamada(p)) r.push_back(std::move(p));
-    return r;
-}
-
 struct Esperado {
     Retrato retrato;
-    std::vector<std::string> eventos, avisos;
+    std::vector<std::string> chamadas, eventos, avisos;
 };
 
-// What the steps before the call at `ate` (0-based, among the calls) leave of `antes`.
+// The calls up to the one numbered `ate` (0-based, included), and what the steps before that
+// call leave of `antes`.
 Esperado esperado(const Cenario& c, Retrato antes,
                   std::size_t ate = std::numeric_limits<std::size_t>::max()) {
-    Esperado e{std::move(antes), {}, {}};
-    std::size_t chamadas = 0;
-    for (const std::string& p : passos_de(c)) {
-        if (eh_chamada(p)) {
-            if (chamadas++ == ate) break;
-        } else if (p[0] == '+') {
-            e.eventos.push_back(p.substr(1));
-        } else if (p[0] == '!') {
-            e.avisos.push_back(p.substr(1));
+    Esperado e{std::move(antes), {}, {}, {}};
+    const std::string_view todos(c.passos);
+    for (std::size_t i = 0, fim = 0; i <= todos.size(); i = fim + 2) {
+        fim = std::min(todos.find("; ", i), todos.size());
+        const std::string p(todos.substr(i, fim - i));
+        if (p.size() > 2 && p[1] == ':') {
+            e.chamadas.push_back(p);
+            if (e.chamadas.size() > ate) break;
+        } else if (p[0] == '+' || p[0] == '!') {
+            (p[0] == '+' ? e.eventos : e.avisos).push_back(p.substr(1));
         } else {
             const auto igual = p.find('=');
             e.retrato[p.substr(0, igual)] = p.substr(igual + 1);
@@ -267,14 +239,6 @@ const Cenario cenarios[] = {
     {"ComboKeyPressBackspace", maria_digitada, [](Sessao& s) { keypress(s, true, u'\b'); },
      "blnBackspace=0; c:ListCount; blnBackspace=1; blnEscrevendo=1; c:SelText=; texto=M; sel=0; "
      "+KeyPress(8); blnEscrevendo=0", digitar_nome},
-    {"ComboKeyPressListaVazia", [](Sessao& s) { s.combo(2, {}); },
-     [](Sessao& s) { keypress(s, true, u'a'); }, "blnBackspace=0; c:ListCount",
-     [](Sessao& s) {  // an empty list still refuses every key
-         s.esquecer();
-         s.form.teclar(u"m");
-         EXPECT_EQ(s.texto(), u"");
-         EXPECT_FALSE(s.ouviu(u"KeyPress"));
-     }},
     {"ComboDropDown", maria_mario, [](Sessao& s) { ouvinte(s, true).DropDown(); },
      "c:BackColor=; fundo=realce; +DropDown", digitar_nome},
     {"ComboLostFocusInvalida", [](Sessao& s) { s.combo(1, {}); data_digitada(s, u"32012003"); },
@@ -378,21 +342,23 @@ Execucao executar(Sessao& s, const Cenario& c, const std::string& falha = "", in
     return e;
 }
 
-void conferir(const Sessao& s, const Esperado& e) {
+void conferir(const Sessao& s, const Execucao& x, const Esperado& e) {
+    EXPECT_EQ(x.chamadas, e.chamadas);
     EXPECT_EQ(retrato(s), e.retrato);
-    EXPECT_EQ(em_utf8(s.eventos()), e.eventos);
-    EXPECT_EQ(em_utf8(s.avisos()), e.avisos);
+    std::vector<std::string> eventos, avisos;
+    for (const auto& t : s.eventos()) eventos.push_back(utf8(t));
+    for (const auto& t : s.avisos()) avisos.push_back(utf8(t));
+    EXPECT_EQ(eventos, e.eventos);
+    EXPECT_EQ(avisos, e.avisos);
 }
 
 class Gravacao : public ::testing::TestWithParam<Cenario> {};
 
 TEST_P(Gravacao, FazAsChamadasDosSeusPassos) {
-    const Cenario& c = GetParam();
     Sessao s;
-    const Execucao e = executar(s, c);
+    const Execucao e = executar(s, GetParam());
     ASSERT_FALSE(e.erro.has_value()) << e.erro->what();
-    EXPECT_EQ(e.chamadas, chamadas_de(c));
-    conferir(s, esperado(c, e.antes));
+    conferir(s, e, esperado(GetParam(), e.antes));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tratadores, Gravacao, ::testing::ValuesIn(cenarios),
@@ -424,83 +390,56 @@ class FalhaEmCadaChamada : public ::testing::TestWithParam<CasoFalha> {};
 TEST_P(FalhaEmCadaChamada, TerminaOTratadorOndeEle) {
     const CasoFalha& caso = GetParam();
     const Cenario& c = *caso.cenario;
-    const std::vector<std::string> definidas = chamadas_de(c);
-    ASSERT_LT(caso.posicao, definidas.size()) << "a call the handler's steps do not name";
-
+    ASSERT_LT(caso.posicao, esperado(c, {}).chamadas.size()) << "a call its steps do not name";
     Sessao s;
     const Execucao e = executar(s, c, caso.chamada, caso.n);
     ASSERT_TRUE(e.erro.has_value());
     EXPECT_EQ(e.erro->numero(), NumeroDoToolkit);
     EXPECT_EQ(e.erro->tipo(), TipoErro::Toolkit);
-    EXPECT_EQ(e.chamadas,
-              std::vector<std::string>(definidas.begin(), definidas.begin() + caso.posicao + 1));
-    conferir(s, esperado(c, e.antes, caso.posicao));
+    conferir(s, e, esperado(c, e.antes, caso.posicao));
     if (c.seguinte != nullptr) c.seguinte(s);
 }
 
+// Named after the scenario, the box and operation ("t:SelStart=" -> tSelStartSet) and n.
 INSTANTIATE_TEST_SUITE_P(Tratadores, FalhaEmCadaChamada, ::testing::ValuesIn(casos_gravados()),
                          [](const auto& info) {
-                             std::string nome = std::string(info.param.cenario->nome) + "_";
-                             for (const char ch : info.param.chamada) {
-                                 if (ch == '=')
-                                     nome += "Set";
-                                 else if (std::isalnum(static_cast<unsigned char>(ch)))
-                                     nome += ch;
-                             }
-                             return nome + "_" + std::to_string(info.param.n);
+                             std::string op = info.param.chamada;
+                             if (op.ends_with('=')) op.replace(op.size() - 1, 1, "Set");
+                             return std::string(info.param.cenario->nome) + "_" + op[0] +
+                                    op.substr(2) + "_" + std::to_string(info.param.n);
                          });
 
-// Members outside the handlers.
-struct Caso {
-    const char* nome;
-    bool no_combo;  // the box that fails
-    const char* operacao;
-    std::function<void(Sessao&)> acao;
-    std::function<void(Sessao&)> conferir;
-};
-
-const Caso casos[] = {
-    {"Enabled com o Enabled= do texto falhando deixa o combo mudado", false,
-     "Enabled=", [](Sessao& s) { s.campo.Enabled(false); },
-     [](Sessao& s) {
-         EXPECT_FALSE(s.form.cboCombo.habilitada());
-         EXPECT_TRUE(s.form.txtCombo.habilitada());
-         EXPECT_TRUE(s.avisos().empty());
-     }},
-    {"Mascara com Alignment= falhando", false, "Alignment=", [](Sessao& s) { s.campo.Mascara(13); },
-     [](Sessao& s) {
-         EXPECT_EQ(s.campo.Mascara(), 13);
-         EXPECT_EQ(s.campo.QuantidadeCasasDecimais(), 0);
-         EXPECT_EQ(s.campo.MaxLength(), 0);
-         EXPECT_EQ(s.avisos(), std::vector<std::u16string>{u"QuantidadeCasasDecimais"});
-     }},
-    {"ReadProperties com Enabled= do combo falhando", true, "Enabled=",
-     [](Sessao& s) {
-         teste::BolsaMapa bolsa;
-         bolsa.valores.insert_or_assign(u"Alinhamento", int16_t{2});
-         bolsa.valores.insert_or_assign(u"Estilo", int32_t{2});
-         s.campo.ReadProperties(bolsa);
-     },
-     [](Sessao& s) {
-         EXPECT_EQ(s.campo.Alinhamento(), 2);  // read before the failure
-         EXPECT_EQ(s.campo.Estilo(), 0);       // never reached
-     }},
-};
-
+// Members outside the handlers stop where the failing call stands too.
 TEST(Falhas, OperacaoDoToolkitQueFalha) {
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nome);
-        Sessao s;
-        headless::CaixaHeadlessBase& caixa =
-            c.no_combo ? static_cast<headless::CaixaHeadlessBase&>(s.form.cboCombo)
-                       : static_cast<headless::CaixaHeadlessBase&>(s.form.txtCombo);
-        caixa.falhas().falhar(c.operacao, 1, NumeroDoToolkit);
-        const std::optional<Erro> erro = falha_de([&] { c.acao(s); });
-        ASSERT_TRUE(erro.has_value());
+    const auto falhar = [](Sessao& s, bool combo, const char* operacao, auto acao) {
+        (combo ? static_cast<headless::CaixaHeadlessBase&>(s.form.cboCombo) : s.form.txtCombo)
+            .falhas()
+            .falhar(operacao, 1, NumeroDoToolkit);
+        const std::optional<Erro> erro = falha_de(acao);
+        ASSERT_TRUE(erro.has_value()) << operacao;
         EXPECT_EQ(erro->numero(), NumeroDoToolkit);
         EXPECT_EQ(erro->tipo(), TipoErro::Toolkit);
-        c.conferir(s);
-    }
+    };
+    Sessao enabled;  // the combo box was changed before the text box failed
+    falhar(enabled, false, "Enabled=", [&] { enabled.campo.Enabled(false); });
+    EXPECT_FALSE(enabled.form.cboCombo.habilitada());
+    EXPECT_TRUE(enabled.form.txtCombo.habilitada());
+    EXPECT_TRUE(enabled.avisos().empty());
+
+    Sessao mascara;
+    falhar(mascara, false, "Alignment=", [&] { mascara.campo.Mascara(13); });
+    EXPECT_EQ(mascara.campo.Mascara(), 13);
+    EXPECT_EQ(mascara.campo.QuantidadeCasasDecimais(), 0);
+    EXPECT_EQ(mascara.campo.MaxLength(), 0);
+    EXPECT_EQ(mascara.avisos(), std::vector<std::u16string>{u"QuantidadeCasasDecimais"});
+
+    Sessao lida;  // a half-loaded form: the keys read before the failure stay loaded
+    teste::BolsaMapa bolsa;
+    bolsa.valores.insert_or_assign(u"Alinhamento", int16_t{2});
+    bolsa.valores.insert_or_assign(u"Estilo", int32_t{2});
+    falhar(lida, true, "Enabled=", [&] { lida.campo.ReadProperties(bolsa); });
+    EXPECT_EQ(lida.campo.Alinhamento(), 2);
+    EXPECT_EQ(lida.campo.Estilo(), 0);  // never reached
 }
 
 }  // namespace

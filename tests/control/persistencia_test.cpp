@@ -1,18 +1,23 @@
-// Design-time settings: the saved bag, the round trip, and the size. What each mask sets is
-// pinned, with the notices, by the propriedades script.
+// Design-time settings: the saved bag, the round trip, the size, and reading a bag value as
+// the type its target needs (what a form saved with one type, or by an older writer, loads
+// as). What each mask sets is pinned, with the notices, by the propriedades script.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <pjtcampovivo/toolkit/cores.hpp>
+#include <pjtcampovivo/toolkit/valor_propriedade.hpp>
 #include "support/sessao_headless.hpp"
 
 namespace pjtCampoVivo {
 namespace {
 
 using teste::BolsaMapa;
+using teste::numero_de;
 using teste::Sessao;
+using V = ValorPropriedade;
 
 // Moves every saved setting away from what a new control holds.
 void mudar_tudo(Sessao& s) {
@@ -44,26 +49,17 @@ BolsaMapa gravar(Sessao& s) {
 
 // The written types are what a stored form keeps; defaults are pinned by the bolsa script.
 TEST(Persistencia, GravacaoDeUmControleNovo) {
+    // clang-format off
     const std::pair<std::u16string, ValorPropriedade> chaves[] = {
-        {u"ForeColor", Cor{cores::TextoJanela}},
-        {u"Alinhamento", int16_t{0}},
-        {u"Enabled", true},
+        {u"ForeColor", Cor{cores::TextoJanela}}, {u"Alinhamento", int16_t{0}}, {u"Enabled", true},
         {u"Font", Fonte{}},  // the control's own font, not the ambient one
-        {u"BackColor", Cor{cores::FundoJanela}},
-        {u"Locked", false},
-        {u"MouseIcon", Nada{}},
-        {u"MousePointer", int16_t{0}},
-        {u"Text", u""},
-        {u"ToolTipText", u""},
-        {u"WhatsThisHelpID", int32_t{0}},
-        {u"Estilo", int32_t{0}},
-        {u"Mascara", int32_t{0}},
-        {u"QuantidadeCasasDecimais", int32_t{0}},
-        {u"CapsLockMixed", int32_t{0}},
-        {u"CaracteresASeremRetiradosTexto", u""},
-        {u"MaxLength", int16_t{0}},
-        {u"QtdMaxRegRetornadosPesqLookUp", 0.0},
-    };
+        {u"BackColor", Cor{cores::FundoJanela}}, {u"Locked", false}, {u"MouseIcon", Nada{}},
+        {u"MousePointer", int16_t{0}}, {u"Text", u""}, {u"ToolTipText", u""},
+        {u"WhatsThisHelpID", int32_t{0}}, {u"Estilo", int32_t{0}}, {u"Mascara", int32_t{0}},
+        {u"QuantidadeCasasDecimais", int32_t{0}}, {u"CapsLockMixed", int32_t{0}},
+        {u"CaracteresASeremRetiradosTexto", u""}, {u"MaxLength", int16_t{0}},
+        {u"QtdMaxRegRetornadosPesqLookUp", 0.0}};
+    // clang-format on
     Sessao s;
     s.form.hospedeiro.fonte_ambiente = Fonte{u"Tahoma", 10};
     const BolsaMapa bolsa = gravar(s);
@@ -74,28 +70,6 @@ TEST(Persistencia, GravacaoDeUmControleNovo) {
         EXPECT_EQ(bolsa.escritas[i].valor, chaves[i].second);
     }
     EXPECT_EQ(bolsa.escritas[3].padrao, ValorPropriedade(Fonte{u"Tahoma", 10}));
-}
-
-TEST(Persistencia, GravarECarregarDevolveTudoMenosOTexto) {
-    Sessao a, nova;
-    mudar_tudo(a);
-    a.campo.Text(u"12");  // shown, never saved
-    const BolsaMapa bolsa = gravar(a), padrao = gravar(nova);
-    ASSERT_EQ(bolsa.escritas.size(), padrao.escritas.size());
-    for (std::size_t i = 0; i < bolsa.escritas.size(); ++i) {
-        SCOPED_TRACE(teste::utf8(bolsa.escritas[i].chave));
-        if (bolsa.escritas[i].chave == u"Text") continue;  // never kept
-        EXPECT_NE(bolsa.escritas[i].valor, padrao.escritas[i].valor);
-    }
-    BolsaMapa lida = bolsa;
-    Sessao b;
-    b.campo.ReadProperties(lida);
-    EXPECT_TRUE(b.form.cboCombo.visivel());
-    EXPECT_FALSE(b.form.txtCombo.visivel());
-    EXPECT_EQ(b.campo.Text(), u"");
-    EXPECT_EQ(b.campo.FazerConsistenciaBasica(), 0);  // never saved
-    EXPECT_TRUE(b.avisos().empty());
-    EXPECT_EQ(gravar(b).escritas, bolsa.escritas);
 }
 
 // An empty bag gives a new control's settings, keys read in written order.
@@ -115,7 +89,8 @@ TEST(Persistencia, BolsaVaziaDaOsPadroes) {
     std::vector<std::u16string> chaves;
     for (const auto& e : gravada.escritas) chaves.push_back(e.chave);
     // Always read, written only when on.
-    chaves.insert(chaves.end(), {u"CNPJAlfanumerico", u"PesquisarNovamente", u"TelefoneDDD", u"UF"});
+    chaves.insert(chaves.end(),
+                  {u"CNPJAlfanumerico", u"PesquisarNovamente", u"TelefoneDDD", u"UF"});
     EXPECT_EQ(vazia.lidas, chaves);
     EXPECT_EQ(gravada.escritas, gravar(nova).escritas);
 }
@@ -140,10 +115,36 @@ TEST(Redimensionar, AlturaDoComboELarguraToda) {
          {static_cast<const headless::CaixaHeadlessBase*>(&s.form.txtCombo),
           static_cast<const headless::CaixaHeadlessBase*>(&s.form.cboCombo)}) {
         SCOPED_TRACE(caixa->nome());
-        EXPECT_EQ(caixa->esquerda(), 0);
-        EXPECT_EQ(caixa->topo(), 0);
-        EXPECT_EQ(caixa->largura(), 4500);
+        EXPECT_EQ(std::tuple(caixa->esquerda(), caixa->topo(), caixa->largura()),
+                  std::tuple(0, 0, 4500));
     }
+}
+
+TEST(ValorPropriedade, ConverteParaOTipoDoAlvo) {
+    EXPECT_EQ(V(int32_t{-32768}).como_int16(), -32768);
+    EXPECT_EQ(V(2.5).como_int16(), 2);  // doubles round half to even
+    EXPECT_EQ(V(3.5).como_int32(), 4);
+    EXPECT_EQ(V(true).como_int32(), -1);
+    EXPECT_EQ(V(u" 12 ").como_int16(), 12);
+    EXPECT_TRUE(V(int16_t{2}).como_bool());
+    EXPECT_FALSE(V(0.0).como_bool());
+    EXPECT_FALSE(V(u"Falso").como_bool());
+    EXPECT_EQ(V(int32_t{-2147483643}).como_cor(), 0x80000005u);  // the same 32 bits
+    EXPECT_EQ(V(2147483656.0).como_cor(), 0x80000008u);
+    EXPECT_EQ(V(int32_t{42}).como_texto(), u"42");
+    EXPECT_EQ(V(0.5).como_texto(), u"0,5");
+    EXPECT_EQ(V(int16_t{100}).como_double(), 100.0);
+    EXPECT_EQ(V(Nada{}).como_figura(), Figura{});
+    EXPECT_EQ(V(Nada{}).como_texto(), u"");
+}
+
+TEST(ValorPropriedade, RecusaOQueNaoCabeOuNaoConverte) {
+    EXPECT_EQ(numero_de([] { (void)V(int32_t{32768}).como_int16(); }), numero_erro::Estouro);
+    EXPECT_EQ(numero_de([] { (void)V(1e10).como_int32(); }), numero_erro::Estouro);
+    EXPECT_EQ(numero_de([] { (void)V(5e9).como_cor(); }), numero_erro::Estouro);
+    EXPECT_EQ(numero_de([] { (void)V(u"doze").como_int32(); }), numero_erro::ArgumentoInvalido);
+    EXPECT_EQ(numero_de([] { (void)V(Fonte{}).como_int16(); }), numero_erro::ArgumentoInvalido);
+    EXPECT_EQ(numero_de([] { (void)V(u"Arial").como_fonte(); }), numero_erro::ArgumentoInvalido);
 }
 
 }  // namespace

@@ -46,9 +46,8 @@ void Sessao::combo(int32_t estilo, std::initializer_list<std::u16string_view> en
 }
 
 std::u16string texto_de(int32_t numero) {
-    std::u16string saida;
-    for (const char c : std::to_string(numero)) saida += static_cast<char16_t>(c);
-    return saida;
+    const std::string ascii = std::to_string(numero);
+    return {ascii.begin(), ascii.end()};
 }
 
 ValorPropriedade BolsaMapa::ReadProperty(std::u16string_view chave,

@@ -1,7 +1,6 @@
-// A run-time form holding one CampoVivo, set up as a host sets it up: the control created on
-// the form's two inner boxes, placed (InitProperties) and sized to 3000 x 315, the focus on
-// the next field. Tests drive it like a user through `form` and read what the user and the
-// host saw. Also: a property bag kept in memory.
+// A run-time form holding one CampoVivo, set up as a host sets it up: created on the form's
+// two inner boxes, placed (InitProperties), sized to 3000 x 315, the focus on the next field.
+// Tests drive it like a user through `form` and read what the user and the host saw.
 #pragma once
 
 #include <cstdint>
@@ -31,7 +30,6 @@ class Sessao {
 
     // Forgets the events, notices, messages and injected keys recorded so far.
     void esquecer();
-
     // The box the user sees: the text box in the text style, the combo box otherwise.
     const headless::CaixaHeadlessBase& mostrada() const;
     const std::u16string& texto() const { return mostrada().texto(); }
@@ -41,10 +39,8 @@ class Sessao {
     // Events the host heard, as recorded ("Change", "KeyPress(97)", "FimItensLista(Mx)").
     const std::vector<std::u16string>& eventos() const { return form.hospedeiro.eventos; }
     const std::vector<std::u16string>& avisos() const { return form.hospedeiro.avisos; }
-    // How many recorded events are exactly `evento`.
-    int quantos(std::u16string_view evento) const;
-    // The recorded events that begin with `prefixo` ("KeyPress", "FimItensLista"), in order.
-    std::vector<std::u16string> ouvidos(std::u16string_view prefixo) const;
+    int quantos(std::u16string_view evento) const;  // events exactly `evento`
+    std::vector<std::u16string> ouvidos(std::u16string_view prefixo) const;  // in order
     bool ouviu(std::u16string_view prefixo) const { return !ouvidos(prefixo).empty(); }
 
     // Switches to a combo style and fills its list; then forgets what that recorded.
@@ -55,7 +51,7 @@ class Sessao {
 std::u16string texto_de(int32_t numero);
 
 // A property bag kept in memory: every write in order, the keys read in order, and the
-// values that reads find. It keeps values equal to their defaults.
+// values that reads find (values equal to their defaults kept too).
 class BolsaMapa final : public BolsaPropriedades {
   public:
     struct Escrita {
@@ -63,7 +59,6 @@ class BolsaMapa final : public BolsaPropriedades {
         ValorPropriedade valor;
         std::optional<ValorPropriedade> padrao;
         friend bool operator==(const Escrita&, const Escrita&) = default;
-        // A failing comparison names the keys.
         friend void PrintTo(const Escrita& e, std::ostream* os) { *os << utf8(e.chave); }
     };
     std::vector<Escrita> escritas;
