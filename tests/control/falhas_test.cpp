@@ -103,10 +103,11 @@ void gravar(Sessao& s, std::vector<std::string>* destino) {
                         static_cast<headless::CaixaHeadlessBase*>(&s.form.cboCombo)}) {
         const std::string prefixo = caixa == &s.form.txtCombo ? "t:" : "c:";
         caixa->falhas().observador = nullptr;
-        if (destino != nullptr)
+        if (destino != nullptr) {
             caixa->falhas().observador = [=](std::string_view op) {
                 destino->push_back(prefixo + std::string(op));
             };
+        }
     }
 }
 

@@ -203,7 +203,7 @@ TEST(InscricaoEstadual, ExemplosNaSaidaDoCampo) {
         std::string uf8, numero8, valido;
         std::istringstream(linha) >> uf8 >> numero8 >> valido;  // no field holds a blank
         const std::u16string uf(uf8.begin(), uf8.end()), numero(numero8.begin(), numero8.end());
-        SCOPED_TRACE(uf8 + " " + numero8);
+        SCOPED_TRACE(linha);
         Sessao s;
         preparar(s, uf);
         s.form.focar();
@@ -245,7 +245,8 @@ TEST(InscricaoEstadual, DigitadoEmCadaUnidade) {
         std::u16string esperado;
         for (const char16_t c : teclas) {
             s.form.teclar(std::u16string(1, c));
-            esperado = formatar_inscricao_estadual_uf(esperado + c, uf).texto;
+            esperado.push_back(c);
+            esperado = formatar_inscricao_estadual_uf(esperado, uf).texto;
             ASSERT_EQ(s.texto(), esperado);
             EXPECT_EQ(s.cursor(), static_cast<int32_t>(esperado.size()));
         }
