@@ -215,6 +215,8 @@ const std::string nome_telefone_referencia = "TeclarCelular11/Formatar::Telefone
 const std::string nome_telefone_ddd = "TeclarCelular11/Formatar::TelefoneDDD";
 const std::string nome_campo_referencia = "TeclarCelular11/FormatarTextoEntrada/Telefone";
 const std::string nome_campo_ddd = "TeclarCelular11/formatar_telefone_ddd_entrada";
+const std::string nome_em_referencia = "TeclarCelular11/formatar_entrada_em/Telefone";
+const std::string nome_em_ddd = "TeclarCelular11/formatar_campo_entrada_em/TelefoneDDD";
 
 template <typename Formatar1>
 void teclar_celular(benchmark::State& estado, Formatar1 formatar1) {
@@ -259,6 +261,27 @@ void registrar_celular() {
             return formatar_telefone_ddd_entrada(t, max_length).texto;
         });
     });
+    // The same into a reused buffer, as the tool formats one value a line.
+    const auto em = [](benchmark::State& e, AjustesCampo campo) {
+        std::u16string exibido;
+        const auto teclar = [&] {
+            for (std::size_t n = 1; n <= celular.size(); ++n) {
+                benchmark::DoNotOptimize(formatar_campo_entrada_em(campo, celular.substr(0, n),
+                                                                   eEntradaDe::eeteclado, exibido));
+            }
+        };
+        teclar();
+        const ContadorAlocacoes contador;
+        for (auto _ : e) teclar();
+        contador.relatar(e);
+    };
+    AjustesCampo telefone;
+    telefone.mascara = valor(eMascara::Telefone);
+    telefone.max_length = configuracao(telefone.mascara).max_length;
+    benchmark::RegisterBenchmark(nome_em_referencia.c_str(), em, telefone);
+    telefone.telefone_ddd = true;
+    telefone.max_length = variante_mascara(u"TelefoneDDD")->max_length;
+    benchmark::RegisterBenchmark(nome_em_ddd.c_str(), em, telefone);
 }
 
 // --- FormatarTextoSaida ---------------------------------------------------------------------
@@ -510,7 +533,8 @@ class Razoes final : public RelatorComRazoes {
         // The mobile typed with its area code against the same keys in the mask Telefone.
         bool titulo = false;
         for (const auto& [ddd, hoje] : {std::pair{nome_telefone_ddd, nome_telefone_referencia},
-                                        std::pair{nome_campo_ddd, nome_campo_referencia}}) {
+                                        std::pair{nome_campo_ddd, nome_campo_referencia},
+                                        std::pair{nome_em_ddd, nome_em_referencia}}) {
             const auto t = tempo(ddd);
             const auto r = tempo(hoje);
             if (!t || !r || *r <= 0) continue;
