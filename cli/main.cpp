@@ -58,18 +58,13 @@ void opcao_mascara(CLI::App* app, Pedido& p) {
         ->required();
 }
 
-void opcao_alfanumerico(CLI::App* app, Pedido& p) {
+// The settings that switch a variant on beside the mask, the same on every value command.
+void opcoes_variantes(CLI::App* app, Pedido& p) {
     app->add_flag("--alfanumerico", p.alfanumerico,
                   "CNPJ mask only: the first twelve positions may hold capital letters");
-}
-
-void opcao_ddd(CLI::App* app, Pedido& p) {
     app->add_flag("--ddd", p.ddd,
                   "Telefone mask only: the number with its area code, \"(11) 91234-5678\", "
                   "or a service number, \"0800 123 4567\"");
-}
-
-void opcao_uf(CLI::App* app, Pedido& p) {
     app->add_option("--uf", p.uf,
                     "InscricaoEstadual mask only: the numbers of this unit (SP, ba, ...), shaped "
                     "and checked by its rules");
@@ -113,9 +108,7 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
                          ->check(CLI::Range(-32768, 32767));
     s.formatar->add_flag("--movido", p.movido, "the value is assigned whole, not typed");
     s.formatar->add_flag("--json", p.json, "one JSON object per value");
-    opcao_alfanumerico(s.formatar, p);
-    opcao_ddd(s.formatar, p);
-    opcao_uf(s.formatar, p);
+    opcoes_variantes(s.formatar, p);
     opcao_textos(s.formatar, p);
 
     s.saida = app.add_subcommand("saida", "plain value of each display text");
@@ -125,17 +118,13 @@ Subcomandos declarar(CLI::App& app, Pedido& p) {
             ->check(CLI::Range(0, 9));
     s.saida->add_flag("--ponto", p.ponto, "decimal point instead of comma, 0 for empty");
     s.saida->add_flag("--json", p.json, "one JSON object per value");
-    opcao_alfanumerico(s.saida, p);
-    opcao_ddd(s.saida, p);
-    opcao_uf(s.saida, p);
+    opcoes_variantes(s.saida, p);
     opcao_textos(s.saida, p);
 
     s.validar = app.add_subcommand("validar", "check each value as a field does on leaving it");
     opcao_mascara(s.validar, p);
     s.validar->add_flag("--json", p.json, "one JSON object per value");
-    opcao_alfanumerico(s.validar, p);
-    opcao_ddd(s.validar, p);
-    opcao_uf(s.validar, p);
+    opcoes_variantes(s.validar, p);
     opcao_textos(s.validar, p);
 
     s.mascaras = app.add_subcommand("mascaras", "list the masks");
