@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     try {
         QWidget form;
         projetar(form);
-        const QByteArray ui = gravar_ui(form, {descrever(fabrica)});
+        const QByteArray ui = gravar_ui(form, descrever(fabrica));
         QSaveFile arquivo(QString::fromLocal8Bit(argv[2]));
         if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(ui) != ui.size() ||
             !arquivo.commit()) {
