@@ -256,6 +256,12 @@ grupo_roteiro() {
         '"$CAMPOVIVO" roteiro | sed -E "s/\"descricao\":\"[^\"]*\"/\"descricao\":\"@\"/"'
 }
 
+# The Qt stage answers a script line as the headless one does (Qt's own notes on stderr aside).
+grupo_qt() {
+    caso toolkit-qt 0 '{"linha":1,"eventos":[],"avisos":[],"mensagens":[],"injetadas":[],"valor":"31/12","erro":null,"args":{"Texto":"3112"},"SeparadorInserido":1}' \
+        --entrada '{"chamar":"DdMm","args":{"Texto":"3112"}}' --sh -- '"$CAMPOVIVO" roteiro --toolkit qt 2>/dev/null'
+}
+
 # Lines too deep to read or with bytes JSON forbids: each stops the script with status 2.
 grupo_roteiro_json() {
     caso json-raw-tab 2 '' --erro 'control character' --entrada $'{"set":"Text","valor":"a\tb"}' -- roteiro

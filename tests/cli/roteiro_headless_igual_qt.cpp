@@ -1,10 +1,11 @@
-// Generated session scripts replayed on the headless stage and on real Qt widgets must answer
-// alike, line by line, but for what each realisation chooses for itself: the control's height,
-// the hWnd a "get" reads, "Font" and "MouseIcon" in a written bag, error descriptions.
-//   roteiro_headless_igual_qt [ROTEIROS [SEGUNDOS [PRIMEIRA_SEMENTE]]]
-// Script i comes from seed PRIMEIRA_SEMENTE + i; the run stops early once SEGUNDOS have gone
-// by. A script that answers differently is saved as roteiro_diferente_SEED.jsonl (replay it
-// with `campovivo roteiro [--toolkit qt]`) and its first differing line printed.
+// Session scripts replayed on the headless stage and on real Qt widgets must answer alike, line
+// by line, but for what each realisation chooses for itself: the control's height, the hWnd a
+// "get" reads, "Font" and "MouseIcon" in a written bag, error descriptions.
+//   roteiro_headless_igual_qt [SCRIPT.jsonl...] [ROTEIROS [SEGUNDOS [PRIMEIRA_SEMENTE]]]
+// The scripts given are replayed first; then generated script i comes from seed
+// PRIMEIRA_SEMENTE + i, until SEGUNDOS have gone by. A generated script that answers
+// differently is saved as roteiro_diferente_SEED.jsonl (replay it with `campovivo roteiro
+// [--toolkit qt]`); the first differing line of each side is printed.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -145,17 +146,46 @@ std::string lado(const std::vector<std::string>& saidas, std::size_t i) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const long roteiros = argc > 1 ? std::atol(argv[1]) : 300;
-    const double segundos = argc > 2 ? std::atof(argv[2]) : 600;
-    const uint64_t primeira = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
-
+    std::vector<std::string> numeros, arquivos;
+    for (int i = 1; i < argc; ++i)
+        (std::string_view(argv[i]).ends_with(".jsonl") ? arquivos : numeros).emplace_back(argv[i]);
+    const auto numero = [&](std::size_t i, double padrao) {
+        return i < numeros.size() ? std::atof(numeros[i].c_str()) : padrao;
+    };
+    const auto roteiros = static_cast<long>(numero(0, 300));
+    const double segundos = numero(1, 600);
+    const auto primeira = static_cast<uint64_t>(numero(2, 1));
     const FabricaPalco qt = fabrica_palco_qt();
     if (!qt) {
         std::fprintf(stderr, "this build has no Qt stage\n");
         return 1;
     }
-    const auto inicio = std::chrono::steady_clock::now();
     long comparados = 0, diferentes = 0;
+    // Replays one script on both stages; a difference is reported, the script saved as `salvar`.
+    const auto conferir = [&](const std::string& nome, const std::vector<std::string>& roteiro,
+                              const std::string& salvar) {
+        const std::vector<std::string> headless = reproduzir(roteiro, criar_palco_headless);
+        const std::vector<std::string> qt_saidas = reproduzir(roteiro, qt);
+        ++comparados;
+        const auto d = comparar(roteiro, headless, qt_saidas);
+        if (!d) return;
+        ++diferentes;
+        if (!salvar.empty()) {
+            std::ofstream arquivo(salvar, std::ios::binary);
+            for (const auto& l : roteiro) arquivo << l << '\n';
+        }
+        std::printf("%s: line %zu differs at %s\nheadless: %s\nqt:       %s\n", nome.c_str(),
+                    d->linha + 1, d->onde.c_str(), lado(headless, d->linha).c_str(),
+                    lado(qt_saidas, d->linha).c_str());
+    };
+    // The session scripts given, as they are.
+    for (const std::string& arquivo : arquivos) {
+        std::ifstream entrada(arquivo, std::ios::binary);
+        std::vector<std::string> roteiro;
+        for (std::string linha; std::getline(entrada, linha);) roteiro.push_back(linha);
+        conferir(arquivo, roteiro, "");
+    }
+    const auto inicio = std::chrono::steady_clock::now();
     for (long n = 0; n < roteiros; ++n) {
         const std::chrono::duration<double> passado = std::chrono::steady_clock::now() - inicio;
         if (passado.count() > segundos) {
@@ -164,20 +194,8 @@ int main(int argc, char** argv) {
             break;
         }
         const uint64_t semente = primeira + static_cast<uint64_t>(n);
-        const std::vector<std::string> roteiro = gerar(semente);
-        const std::vector<std::string> headless = reproduzir(roteiro, criar_palco_headless);
-        const std::vector<std::string> qt_saidas = reproduzir(roteiro, qt);
-        ++comparados;
-        const auto d = comparar(roteiro, headless, qt_saidas);
-        if (!d) continue;
-        ++diferentes;
-        const std::string nome = "roteiro_diferente_" + std::to_string(semente) + ".jsonl";
-        std::ofstream arquivo(nome, std::ios::binary);
-        for (const auto& l : roteiro) arquivo << l << '\n';
-        std::printf(
-            "seed %llu: line %zu differs at %s (script in %s)\nheadless: %s\nqt:       %s\n",
-            static_cast<unsigned long long>(semente), d->linha + 1, d->onde.c_str(), nome.c_str(),
-            lado(headless, d->linha).c_str(), lado(qt_saidas, d->linha).c_str());
+        const std::string s = std::to_string(semente);
+        conferir("seed " + s, gerar(semente), "roteiro_diferente_" + s + ".jsonl");
     }
     const std::chrono::duration<double> total = std::chrono::steady_clock::now() - inicio;
     std::printf("%ld scripts compared in %.1f s, %ld differ\n", comparados, total.count(),
