@@ -57,8 +57,9 @@ long residente_kib() {
     return residentes * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-long numero_do_ambiente(const char* nome, long padrao) {
-    const char* v = std::getenv(nome);
+// The i-th argument, else the environment variable, else the default.
+long numero(int argc, char** argv, int i, const char* variavel, long padrao) {
+    const char* v = i < argc ? argv[i] : std::getenv(variavel);
     return v != nullptr ? std::atol(v) : padrao;
 }
 
@@ -140,12 +141,9 @@ class Resistencia {
         static constexpr std::u16string_view Letras =
             u"0123456789012345678901234567890123456789abcXYZçÃé -,./:#'";
         std::u16string t;
-        for (int i = 0; i < tamanho; ++i) {
-            if (chance(200)) {
-                t += u"\U0001F600";  // a pair, which a cut may split
-            } else {
-                t += Letras[static_cast<std::size_t>(entre(0, int(Letras.size()) - 1))];
-            }
+        for (int i = 0; i < tamanho; ++i) {  // now and then a pair, which a cut may split
+            t += chance(200) ? u"\U0001F600"
+                             : Letras.substr(std::size_t(entre(0, int(Letras.size()) - 1)), 1);
         }
         return t;
     }
@@ -287,8 +285,8 @@ class Resistencia {
 
     static void limitar(Controle& c) {
         if (c.s.form.cboCombo.lista().size() > ListaMaxima) c.s.campo.Clear();
-        if (c.s.form.txtCombo.texto().size() > TextoMaximo ||
-            c.s.form.cboCombo.texto().size() > TextoMaximo) {
+        if (std::max(c.s.form.txtCombo.texto().size(), c.s.form.cboCombo.texto().size()) >
+            TextoMaximo) {
             c.s.form.hospedeiro.modo_usuario = true;
             c.s.campo.Text(u"");
         }
@@ -309,11 +307,9 @@ class Resistencia {
 
 int main(int argc, char** argv) {
     using Relogio = std::chrono::steady_clock;
-    const long acoes = argc > 1 ? std::atol(argv[1])
-                                : pjtCampoVivo::numero_do_ambiente("CAMPOVIVO_ACOES", 1000000);
-    const auto semente = static_cast<uint64_t>(
-        argc > 2 ? std::atol(argv[2])
-                 : pjtCampoVivo::numero_do_ambiente("CAMPOVIVO_SEMENTE", 20261207));
+    const long acoes = pjtCampoVivo::numero(argc, argv, 1, "CAMPOVIVO_ACOES", 1000000);
+    const auto semente =
+        static_cast<uint64_t>(pjtCampoVivo::numero(argc, argv, 2, "CAMPOVIVO_SEMENTE", 20261207));
     if (acoes <= 0) {
         std::fprintf(stderr, "resistencia: the number of actions must be positive\n");
         return 2;
