@@ -287,12 +287,14 @@ grupo_roteiro_numeros() {
     done <<'LINHAS'
 # name|number in "erro" (or null)|script lines, separated by ";"
 maxlength-1e400|6|{"set":"MaxLength","valor":1e400}
+maxlength-minus-1e308|6|{"set":"MaxLength","valor":-1e308}
 maxlength-2p53-plus-1|6|{"set":"MaxLength","valor":9007199254740993}
 maxlength-half-up|6|{"set":"MaxLength","valor":32767.5}
 maxlength-half-even|null|{"set":"MaxLength","valor":-32768.5}
 maxlength-tiny|null|{"set":"MaxLength","valor":1e-400}
 listindex-2p15|6|{"set":"ListIndex","valor":32768}
 topindex-below|6|{"set":"TopIndex","valor":-32769}
+mask-1e400|6|{"set":"Mascara","valor":1e400}
 selstart-minus-1e308|6|{"set":"SelStart","valor":-1e308}
 lookup-1e400|6|{"set":"QtdMaxRegRetornadosPesqLookUp","valor":1e400}
 enabled-1e400|null|{"set":"Enabled","valor":1e400}
@@ -303,7 +305,9 @@ bag-1e400|6|{"metodo":"ReadProperties","bolsa":{"MaxLength":1e400}}
 select-1e400|6|{"selecionar":[1e400,0]}
 click-2p53-plus-1|6|{"clicar":9007199254740993}
 resize-1e400|6|{"redimensionar":[1e400,1]}
+handler-key-1e400|6|{"set":"Mascara","valor":0};{"hospede":{"KeyPress":{"KeyAscii":1e400}}};{"teclar":"1"}
 load-record-1e400|6|{"set":"Estilo","valor":1};{"metodo":"Carregar","registros":[{"n":"a","v":1e400}],"args":{"Item":"n","ItemData":"v"}}
+load-record-minus-1e400|6|{"set":"Estilo","valor":1};{"metodo":"Carregar","registros":[{"n":-1e400}],"args":{"Item":"n"}}
 handler-key-2p15|6|{"set":"Mascara","valor":0};{"hospede":{"KeyPress":{"KeyAscii":32768}}};{"teclar":"1"}
 then-goes-on|null|{"set":"MaxLength","valor":1e400};{"set":"MaxLength","valor":5}
 LINHAS
@@ -344,15 +348,20 @@ unknown-function|Formatar|{"chamar":"Formatar"}
 function-not-string|line 1|{"chamar":5}
 text-as-number|Texto|{"chamar":"Cep","args":{"Texto":5}}
 number-as-text|Mascara|{"chamar":"Numero","args":{"Texto":"1","Mascara":"2"}}
+boolean-as-number|ENegativo|{"chamar":"Numero","args":{"ENegativo":true}}
 args-not-object|args|{"chamar":"Cep","args":["1"]}
 foreign-parameter|Mascara|{"chamar":"DdMmAaaa","args":{"Texto":"1","Mascara":3}}
 json-string|not a JSON object|"chamar"
+json-number|not a JSON object|42
 json-nan|line 1|{"set":"MaxLength","valor":NaN}
 json-leading-zero|line 1|{"set":"MaxLength","valor":01}
+json-plus-sign|line 1|{"set":"MaxLength","valor":+1}
 json-bare-point|line 1|{"set":"MaxLength","valor":1.}
+json-no-exponent|line 1|{"set":"MaxLength","valor":1e}
 json-single-quotes|line 1|{'set':'Text','valor':'a'}
 json-trailing-comma|line 1|{"set":"Text","valor":"a",}
 json-bad-escape|line 1|{"set":"Text","valor":"a\x"}
+json-short-unicode|line 1|{"set":"Text","valor":"a\u12"}
 json-unterminated|line 1|{"set":"Text","valor":"a
 json-capital-true|line 1|{"set":"Enabled","valor":TRUE}
 unknown-property|unknown property "Cor"|{"set":"Cor","valor":1}
@@ -369,13 +378,16 @@ unknown-method|unknown method "Salvar"|{"metodo":"Salvar"}
 method-argument-type|"Item" must be a string|{"metodo":"AddItem","args":{"Item":1}}
 method-argument-missing|missing argument "Index"|{"metodo":"RemoveItem","args":{}}
 method-foreign-argument|unexpected member "Item"|{"metodo":"Clear","args":{"Item":"x"}}
+method-foreign-member|unexpected member "bolsa"|{"metodo":"Clear","bolsa":{}}
 records-missing|needs "registros"|{"metodo":"Carregar","args":{"Item":"x"}}
 records-not-list|"registros" must be an array, not an object|{"metodo":"Carregar","registros":{"a":1}}
 record-not-object|a record must be an object, not a number|{"metodo":"Carregar","registros":[1]}
 record-field-list|field "a"|{"metodo":"Carregar","registros":[{"a":[1]}]}
 bag-value-object|"Font"|{"metodo":"ReadProperties","bolsa":{"Font":{}}}
+bag-not-object|"bolsa" must be an object, not an array|{"metodo":"ReadProperties","bolsa":[]}
 mode-unknown|"designer" or "execucao"|{"modo":"runtime"}
 resize-one-number|two numbers|{"redimensionar":[1]}
+resize-strings|must be a number|{"redimensionar":["1","2"]}
 key-unknown|unknown key "Esc"|{"tecla":"Esc"}
 type-number|"teclar" must be a string|{"teclar":5}
 focus-false|"focar" takes the value true|{"focar":false}
