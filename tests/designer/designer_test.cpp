@@ -183,9 +183,10 @@ class TestesDesigner : public QObject {
         const QStringList sem_traducao = descrever(*fabrica).sem_traducao;
         QVERIFY(sem_traducao.contains(QStringLiteral("CaracteresASeremRetiradosTexto")));
         QVERIFY(sem_traducao.contains(QStringLiteral("UF")));
-        for (const QString& p : sem_traducao)
+        for (const QString& p : sem_traducao) {
             QVERIFY2(CampoVivoWidget::staticMetaObject.indexOfProperty(qPrintable(p)) >= 0,
                      qPrintable(p));
+        }
     }
 
     void propriedades_de_projeto() {

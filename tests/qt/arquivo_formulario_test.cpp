@@ -87,7 +87,7 @@ QString falha_com_limite(qsizetype bytes, const std::function<void()>& f) {
     rlimit limite = antes;
     limite.rlim_cur = static_cast<rlim_t>(bytes);
     setrlimit(RLIMIT_FSIZE, &limite);
-    const QString msg = falha(f);
+    QString msg = falha(f);
     setrlimit(RLIMIT_FSIZE, &antes);
     sigaction(SIGXFSZ, &sinal_antes, nullptr);
     return msg;
