@@ -1,15 +1,11 @@
-// Generated session scripts replayed on the headless stage and on real Qt widgets must answer
-// alike, line by line. Only what each realisation chooses for itself is left out of the
-// comparison: the control's height, the window handle a "get" of hWnd reads, the values of
-// "Font" and "MouseIcon" in a written property bag, and error descriptions.
-//
-//   roteiro_headless_igual_qt [ROTEIROS [SEGUNDOS [PRIMEIRA_SEMENTE]]]
-//
-// Script i comes from seed PRIMEIRA_SEMENTE + i; the run stops early, saying so, once
-// SEGUNDOS have gone by. Each script that answers differently is written to
-// roteiro_diferente_SEED.jsonl in the working directory (`campovivo roteiro` and
-// `campovivo roteiro --toolkit qt` replay it), and the first differing line of each side is
-// printed.
+// Session scripts replayed on the headless stage and on real Qt widgets must answer alike, line
+// by line, but for what each realisation chooses for itself: the control's height, the hWnd a
+// "get" reads, "Font" and "MouseIcon" in a written bag, error descriptions.
+//   roteiro_headless_igual_qt [SCRIPT.jsonl...] [ROTEIROS [SEGUNDOS [PRIMEIRA_SEMENTE]]]
+// The scripts given are replayed first; then generated script i comes from seed
+// PRIMEIRA_SEMENTE + i, until SEGUNDOS have gone by. A generated script that answers
+// differently is saved as roteiro_diferente_SEED.jsonl (replay it with `campovivo roteiro
+// [--toolkit qt]`); the first differing line of each side is printed.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -34,15 +30,11 @@ using namespace pjtCampoVivo;
 using namespace pjtCampoVivo::cli;
 using Tipo = ValorJson::Tipo;
 
-// A generated script: at most as long as the fuzz target makes them.
-constexpr int LinhasPorRoteiro = 40;
-// The differing scripts shown in full; the rest are counted and saved.
-constexpr int DiferencasMostradas = 3;
-
+// A generated script, at most as long as the fuzz target makes them.
 std::vector<std::string> gerar(uint64_t semente) {
     teste::EscolhasSemente escolhas(semente);
     teste::GeradorRoteiro gerador(escolhas);
-    const auto quantas = escolhas.inteiro(1, LinhasPorRoteiro);
+    const auto quantas = escolhas.inteiro(1, 40);
     std::vector<std::string> linhas;
     for (int64_t i = 0; i < quantas; ++i) linhas.push_back(gerador.linha());
     return linhas;
@@ -71,30 +63,21 @@ std::vector<std::string> reproduzir(const std::vector<std::string>& roteiro,
     return saidas;
 }
 
-ValorJson* membro(ValorJson& objeto, std::u16string_view chave) {
-    return const_cast<ValorJson*>(objeto.membro(chave));
+ValorJson* membro(ValorJson* objeto, std::u16string_view chave) {
+    return objeto == nullptr ? nullptr : const_cast<ValorJson*>(objeto->membro(chave));
 }
 
 void apagar(ValorJson* v) {
     if (v != nullptr) *v = ValorJson{};
 }
 
-bool le_hwnd(const std::string& linha) {
-    const ValorJson l = ler_json(linha);
-    const ValorJson* get = l.membro(u"get");
-    return get != nullptr && get->tipo == Tipo::Texto && get->texto == u"hWnd";
-}
-
 // The output with what a realisation chooses for itself cleared.
 ValorJson mascarado(const std::string& saida, bool hwnd) {
     ValorJson v = ler_json(saida);
-    if (ValorJson* erro = membro(v, u"erro"); erro != nullptr && erro->tipo == Tipo::Objeto)
-        apagar(membro(*erro, u"descricao"));
-    if (ValorJson* estado = membro(v, u"estado"); estado != nullptr) {
-        if (ValorJson* campo = membro(*estado, u"campo"); campo != nullptr)
-            apagar(membro(*campo, u"altura"));
-    }
-    ValorJson* valor = membro(v, u"valor");
+    if (ValorJson* erro = membro(&v, u"erro"); erro != nullptr && erro->tipo == Tipo::Objeto)
+        apagar(membro(erro, u"descricao"));
+    apagar(membro(membro(membro(&v, u"estado"), u"campo"), u"altura"));
+    ValorJson* valor = membro(&v, u"valor");
     if (hwnd) apagar(valor);
     if (valor != nullptr && valor->tipo == Tipo::Lista) {
         for (ValorJson& par : valor->lista) {
@@ -109,46 +92,23 @@ ValorJson mascarado(const std::string& saida, bool hwnd) {
     return v;
 }
 
-std::string caminho_texto(const std::string& caminho, std::u16string_view chave) {
-    std::string c = caminho;
-    for (const char16_t u : chave) c.push_back(u < 0x80 ? static_cast<char>(u) : '?');
-    return c;
-}
-
 // Where two outputs first differ ("estado.foco"), or nothing when they agree.
 std::optional<std::string> diferenca(const ValorJson& a, const ValorJson& b,
                                      const std::string& caminho) {
     const std::string aqui = caminho.empty() ? "(the line)" : caminho;
-    if (a.tipo != b.tipo) return aqui;
-    switch (a.tipo) {
-        case Tipo::Nulo:
-            return std::nullopt;
-        case Tipo::Booleano:
-            if (a.booleano != b.booleano) return aqui;
-            return std::nullopt;
-        case Tipo::Numero:
-            if (a.literal != b.literal) return aqui;
-            return std::nullopt;
-        case Tipo::Texto:
-            if (a.texto != b.texto) return aqui;
-            return std::nullopt;
-        case Tipo::Lista:
-            if (a.lista.size() != b.lista.size()) return aqui + " (length)";
-            for (std::size_t i = 0; i < a.lista.size(); ++i) {
-                if (auto d =
-                        diferenca(a.lista[i], b.lista[i], aqui + "[" + std::to_string(i) + "]"))
-                    return d;
-            }
-            return std::nullopt;
-        case Tipo::Objeto:
-            if (a.objeto.size() != b.objeto.size()) return aqui + " (members)";
-            for (std::size_t i = 0; i < a.objeto.size(); ++i) {
-                const std::string dentro =
-                    caminho_texto(caminho.empty() ? "" : caminho + ".", a.objeto[i].chave);
-                if (a.objeto[i].chave != b.objeto[i].chave) return dentro + " (key)";
-                if (auto d = diferenca(a.objeto[i].valor, b.objeto[i].valor, dentro)) return d;
-            }
-            return std::nullopt;
+    if (a.tipo != b.tipo || a.booleano != b.booleano || a.literal != b.literal ||
+        a.texto != b.texto || a.lista.size() != b.lista.size() ||
+        a.objeto.size() != b.objeto.size())
+        return aqui;
+    for (std::size_t i = 0; i < a.lista.size(); ++i) {
+        if (auto d = diferenca(a.lista[i], b.lista[i], aqui + "[" + std::to_string(i) + "]"))
+            return d;
+    }
+    for (std::size_t i = 0; i < a.objeto.size(); ++i) {
+        std::string dentro = caminho.empty() ? "" : caminho + ".";
+        for (const char16_t u : a.objeto[i].chave) dentro.push_back(u < 0x80 ? char(u) : '?');
+        if (a.objeto[i].chave != b.objeto[i].chave) return dentro + " (key)";
+        if (auto d = diferenca(a.objeto[i].valor, b.objeto[i].valor, dentro)) return d;
     }
     return std::nullopt;
 }
@@ -165,7 +125,9 @@ std::optional<Divergencia> comparar(const std::vector<std::string>& roteiro,
         if (i >= headless.size() || i >= qt.size()) return Divergencia{i, "one side stopped"};
         if (headless[i] == qt[i]) continue;
         try {
-            const bool hwnd = le_hwnd(roteiro[i]);
+            const ValorJson linha = ler_json(roteiro[i]);
+            const ValorJson* get = linha.membro(u"get");
+            const bool hwnd = get != nullptr && get->tipo == Tipo::Texto && get->texto == u"hWnd";
             if (auto d = diferenca(mascarado(headless[i], hwnd), mascarado(qt[i], hwnd), ""))
                 return Divergencia{i, *d};
         } catch (const std::exception&) {
@@ -175,40 +137,55 @@ std::optional<Divergencia> comparar(const std::vector<std::string>& roteiro,
     return std::nullopt;
 }
 
-std::string guardar(uint64_t semente, const std::vector<std::string>& roteiro) {
-    const std::string nome = "roteiro_diferente_" + std::to_string(semente) + ".jsonl";
-    std::ofstream arquivo(nome, std::ios::binary);
-    for (const auto& l : roteiro) arquivo << l << '\n';
-    return nome;
-}
-
-// A line as the report shows it: long texts cut short (the saved script has them whole).
-std::string curto(std::string_view linha) {
-    constexpr std::size_t limite = 2000;
-    if (linha.size() <= limite) return std::string(linha);
-    return std::string(linha.substr(0, limite)) + "... (" + std::to_string(linha.size()) +
-           " bytes)";
-}
-
+// One side's output of a line as the report shows it, long texts cut short.
 std::string lado(const std::vector<std::string>& saidas, std::size_t i) {
-    return i < saidas.size() ? curto(saidas[i]) : "(nothing)";
+    if (i >= saidas.size()) return "(nothing)";
+    return saidas[i].size() <= 2000 ? saidas[i] : saidas[i].substr(0, 2000) + "...";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const long roteiros = argc > 1 ? std::atol(argv[1]) : 300;
-    const double segundos = argc > 2 ? std::atof(argv[2]) : 600;
-    const uint64_t primeira = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
-
+    std::vector<std::string> numeros, arquivos;
+    for (int i = 1; i < argc; ++i)
+        (std::string_view(argv[i]).ends_with(".jsonl") ? arquivos : numeros).emplace_back(argv[i]);
+    const auto numero = [&](std::size_t i, double padrao) {
+        return i < numeros.size() ? std::atof(numeros[i].c_str()) : padrao;
+    };
+    const auto roteiros = static_cast<long>(numero(0, 300));
+    const double segundos = numero(1, 600);
+    const auto primeira = static_cast<uint64_t>(numero(2, 1));
     const FabricaPalco qt = fabrica_palco_qt();
     if (!qt) {
         std::fprintf(stderr, "this build has no Qt stage\n");
         return 1;
     }
+    long comparados = 0, diferentes = 0;
+    // Replays one script on both stages; a difference is reported, the script saved as `salvar`.
+    const auto conferir = [&](const std::string& nome, const std::vector<std::string>& roteiro,
+                              const std::string& salvar) {
+        const std::vector<std::string> headless = reproduzir(roteiro, criar_palco_headless);
+        const std::vector<std::string> qt_saidas = reproduzir(roteiro, qt);
+        ++comparados;
+        const auto d = comparar(roteiro, headless, qt_saidas);
+        if (!d) return;
+        ++diferentes;
+        if (!salvar.empty()) {
+            std::ofstream arquivo(salvar, std::ios::binary);
+            for (const auto& l : roteiro) arquivo << l << '\n';
+        }
+        std::printf("%s: line %zu differs at %s\nheadless: %s\nqt:       %s\n", nome.c_str(),
+                    d->linha + 1, d->onde.c_str(), lado(headless, d->linha).c_str(),
+                    lado(qt_saidas, d->linha).c_str());
+    };
+    // The session scripts given, as they are.
+    for (const std::string& arquivo : arquivos) {
+        std::ifstream entrada(arquivo, std::ios::binary);
+        std::vector<std::string> roteiro;
+        for (std::string linha; std::getline(entrada, linha);) roteiro.push_back(linha);
+        conferir(arquivo, roteiro, "");
+    }
     const auto inicio = std::chrono::steady_clock::now();
-    long comparados = 0;
-    long diferentes = 0;
     for (long n = 0; n < roteiros; ++n) {
         const std::chrono::duration<double> passado = std::chrono::steady_clock::now() - inicio;
         if (passado.count() > segundos) {
@@ -217,22 +194,8 @@ int main(int argc, char** argv) {
             break;
         }
         const uint64_t semente = primeira + static_cast<uint64_t>(n);
-        const std::vector<std::string> roteiro = gerar(semente);
-        const std::vector<std::string> headless = reproduzir(roteiro, criar_palco_headless);
-        const std::vector<std::string> qt_saidas = reproduzir(roteiro, qt);
-        ++comparados;
-        const auto d = comparar(roteiro, headless, qt_saidas);
-        if (!d) continue;
-        ++diferentes;
-        const std::string arquivo = guardar(semente, roteiro);
-        std::printf("seed %llu: line %zu differs at %s (script in %s)\n",
-                    static_cast<unsigned long long>(semente), d->linha + 1, d->onde.c_str(),
-                    arquivo.c_str());
-        if (diferentes > DiferencasMostradas) continue;
-        for (std::size_t i = 0; i <= d->linha && i < roteiro.size(); ++i)
-            std::printf("  %s\n", curto(roteiro[i]).c_str());
-        std::printf("headless: %s\nqt:       %s\n", lado(headless, d->linha).c_str(),
-                    lado(qt_saidas, d->linha).c_str());
+        const std::string s = std::to_string(semente);
+        conferir("seed " + s, gerar(semente), "roteiro_diferente_" + s + ".jsonl");
     }
     const std::chrono::duration<double> total = std::chrono::steady_clock::now() - inicio;
     std::printf("%ld scripts compared in %.1f s, %ld differ\n", comparados, total.count(),

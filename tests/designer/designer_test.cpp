@@ -8,9 +8,9 @@
 #include <QMetaEnum>
 #include <QPluginLoader>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiTools/QUiLoader>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -30,7 +30,6 @@ namespace pjtCampoVivo::teste_designer {
 namespace {
 
 using qt::CampoVivoWidget;
-using teste_qt::Escritas;
 using teste_qt::escritas;
 
 // The designed form: the fields of formulario_projetado.hpp set up again, as the user set them
@@ -56,9 +55,7 @@ void conferir(QWidget& carregado) {
         QCOMPARE(w->objectName(), nome);
         CampoVivoWidget* esperado = projetado.campos.at(nome);
         QVERIFY(!w->modoDesigner());
-        const Escritas lidas = escritas(*w);
-        QCOMPARE(lidas.size(), escritas(*esperado).size());
-        QVERIFY2(lidas == escritas(*esperado), qPrintable(nome));
+        QVERIFY2(escritas(*w) == escritas(*esperado), qPrintable(nome));
         // The widget keeps its own height.
         QCOMPARE(w->pos(), esperado->pos());
         QCOMPARE(w->width(), esperado->width());
@@ -72,97 +69,34 @@ QByteArray formulario_gravado() {
     return arquivo.readAll();
 }
 
-// A <property> of a widget in a .ui file: its attributes, its value's element and text.
-struct PropriedadeGravada {
-    QString nome;
-    QXmlStreamAttributes atributos;
-    QString tipo;
-    QXmlStreamAttributes atributos_valor;
-    QString texto;
-};
-
-// A <widget> of a .ui file: its class, its properties in file order, and the widgets in it.
-struct WidgetGravado {
-    QString classe;
-    QString nome;
-    std::vector<PropriedadeGravada> propriedades;
-    std::vector<WidgetGravado> filhos;
-};
-
-// Reads the <widget> element the reader is at, with what it holds.
-WidgetGravado ler_widget(QXmlStreamReader& xml) {
-    WidgetGravado w;
-    w.classe = xml.attributes().value(QLatin1String("class")).toString();
-    w.nome = xml.attributes().value(QLatin1String("name")).toString();
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1String("widget")) {
-            w.filhos.push_back(ler_widget(xml));
-        } else if (xml.name() == QLatin1String("property")) {
-            PropriedadeGravada p;
-            p.atributos = xml.attributes();
-            p.nome = p.atributos.value(QLatin1String("name")).toString();
-            if (xml.readNextStartElement()) {
-                p.tipo = xml.name().toString();
-                p.atributos_valor = xml.attributes();
-                // A <rect>'s text is in its children, which the tests do not look at.
-                p.texto = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                xml.skipCurrentElement();
-            }
-            w.propriedades.push_back(p);
-        } else {
-            xml.skipCurrentElement();
-        }
-    }
-    return w;
+// The child elements named `tag` of e, in file order.
+std::vector<QDomElement> elementos(const QDomElement& e, const char* tag) {
+    std::vector<QDomElement> l;
+    for (QDomElement f = e.firstChildElement(QLatin1String(tag)); !f.isNull();
+         f = f.nextSiblingElement(QLatin1String(tag)))
+        l.push_back(f);
+    return l;
 }
 
-// A .ui file's form: its top widget and the custom widgets' section's classes, extended
-// classes and headers (with their location attribute).
-struct FormularioGravado {
-    QString versao;
-    QString classe;
-    WidgetGravado topo;
-    QStringList personalizados;
-    QString erro;
-};
-
-FormularioGravado ler_formulario(const QByteArray& ui) {
-    FormularioGravado f;
-    QXmlStreamReader xml(ui);
-    if (xml.readNextStartElement() && xml.name() == QLatin1String("ui")) {
-        f.versao = xml.attributes().value(QLatin1String("version")).toString();
-        while (xml.readNextStartElement()) {
-            if (xml.name() == QLatin1String("class")) {
-                f.classe = xml.readElementText();
-            } else if (xml.name() == QLatin1String("widget")) {
-                f.topo = ler_widget(xml);
-            } else if (xml.name() == QLatin1String("customwidgets")) {
-                while (xml.readNextStartElement()) {
-                    QStringList partes;
-                    while (xml.readNextStartElement()) {
-                        const QString elemento = xml.name().toString();
-                        const QString local =
-                            xml.attributes().value(QLatin1String("location")).toString();
-                        const QString texto = xml.readElementText();
-                        partes << elemento + QLatin1Char('=') + texto +
-                                      (local.isEmpty() ? QString() : QLatin1Char('@') + local);
-                    }
-                    f.personalizados << partes.join(QLatin1Char(' '));
-                }
-            } else {
-                xml.skipCurrentElement();
-            }
-        }
-    }
-    if (xml.hasError()) f.erro = xml.errorString();
-    return f;
+QString nome_de(const QDomElement& e) {
+    return e.attribute(QStringLiteral("name"));
 }
 
-const PropriedadeGravada* achar(const WidgetGravado& w, const char* nome) {
-    for (const auto& p : w.propriedades) {
-        if (p.nome == QLatin1String(nome)) return &p;
+// The <property name="nome"> of a <widget>, null when the file does not set it.
+QDomElement achar(const QDomElement& w, const char* nome) {
+    for (const QDomElement& p : elementos(w, "property")) {
+        if (nome_de(p) == QLatin1String(nome)) return p;
     }
-    return nullptr;
+    return {};
+}
+
+// The .ui file's field named `nome` (null when absent) in `doc`.
+QDomElement campo_gravado(const QDomDocument& doc, const QString& nome) {
+    for (const QDomElement& w :
+         elementos(doc.documentElement().firstChildElement(QStringLiteral("widget")), "widget")) {
+        if (nome_de(w) == nome) return w;
+    }
+    return {};
 }
 
 std::unique_ptr<QWidget> carregar(const QByteArray& ui, QString& erro) {
@@ -180,17 +114,9 @@ std::unique_ptr<QWidget> carregar(const QByteArray& ui, QString& erro) {
 QByteArray com_propriedades_invertidas(const QByteArray& ui, const QString& nome) {
     QDomDocument doc;
     if (!doc.setContent(ui)) return {};
-    const QDomNodeList widgets = doc.elementsByTagName(QStringLiteral("widget"));
-    for (int i = 0; i < widgets.size(); ++i) {
-        QDomElement w = widgets.at(i).toElement();
-        if (w.attribute(QStringLiteral("name")) != nome) continue;
-        std::vector<QDomNode> propriedades;
-        for (QDomElement p = w.firstChildElement(QStringLiteral("property")); !p.isNull();
-             p = p.nextSiblingElement(QStringLiteral("property")))
-            propriedades.push_back(p);
-        for (QDomNode& p : propriedades) w.removeChild(p);
-        for (auto p = propriedades.rbegin(); p != propriedades.rend(); ++p) w.appendChild(*p);
-    }
+    QDomElement w = campo_gravado(doc, nome);
+    const std::vector<QDomElement> propriedades = elementos(w, "property");
+    for (auto p = propriedades.rbegin(); p != propriedades.rend(); ++p) w.appendChild(*p);
     return doc.toByteArray(1);
 }
 
@@ -198,13 +124,12 @@ QByteArray com_propriedades_invertidas(const QByteArray& ui, const QString& nome
 const std::map<QByteArray, std::string_view> enumeradas{
     {"Estilo", "eEstilo"},
     {"Mascara", "eMascara"},
-    {"QuantidadeCasasDecimais", "eQuantidadeCasasDecimais"},
     {"CapsLockMixed", "eCapsLockMixed"},
+    {"QuantidadeCasasDecimais", "eQuantidadeCasasDecimais"},
     {"Alinhamento", "eAlinhamento"},
     {"CNPJAlfanumerico", "eNaoSim"},
     {"PesquisarNovamente", "eNaoSim"},
-    {"TelefoneDDD", "eNaoSim"},
-};
+    {"TelefoneDDD", "eNaoSim"}};
 
 // A published member name as an identifier: its words run together when each is a capitalised
 // word ("Sem Casa Decimal"), else the first word ("CNPF ###.###.###-##", "Texto abcdef0123").
@@ -238,43 +163,30 @@ class TestesDesigner : public QObject {
         fabrica = colecao->customWidgets().front();
     }
 
-    void fabrica_descreve_o_widget() {
+    // What Designer shows of the widget, and its domXml: the one widget class, and the string
+    // properties not for translators, each one of the widget's.
+    void fabrica_e_domXml() {
         QCOMPARE(fabrica->name(), QStringLiteral("pjtCampoVivo::qt::CampoVivoWidget"));
         QCOMPARE(fabrica->group(), QStringLiteral("pjtCampoVivo"));
         QCOMPARE(fabrica->includeFile(),
                  QStringLiteral("<pjtcampovivo/widgets/campo_vivo_widget.hpp>"));
-        QVERIFY(!fabrica->isContainer());
-        QVERIFY(!fabrica->icon().isNull());
+        QVERIFY(!fabrica->isContainer() && !fabrica->icon().isNull());
         QVERIFY(!fabrica->toolTip().isEmpty() && !fabrica->whatsThis().isEmpty());
-    }
-
-    void domXml_valido() {
-        QXmlStreamReader xml(fabrica->domXml());
-        QStringList classes;
-        QStringList sem_traducao;
-        QString raiz;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-            const auto a = xml.attributes();
-            if (raiz.isEmpty()) {
-                raiz = xml.name().toString();
-                QCOMPARE(a.value(QLatin1String("language")), QLatin1String("c++"));
-            }
-            if (xml.name() == QLatin1String("widget"))
-                classes << a.value(QLatin1String("class")).toString();
-            if (xml.name() == QLatin1String("stringpropertyspecification") &&
-                a.value(QLatin1String("notr")) == QLatin1String("true"))
-                sem_traducao << a.value(QLatin1String("name")).toString();
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(raiz, QStringLiteral("ui"));
-        QCOMPARE(classes, QStringList{fabrica->name()});
+        QDomDocument doc;
+        QVERIFY(doc.setContent(fabrica->domXml()));
+        QCOMPARE(doc.documentElement().tagName(), QStringLiteral("ui"));
+        QCOMPARE(doc.documentElement().attribute(QStringLiteral("language")),
+                 QStringLiteral("c++"));
+        const QDomNodeList widgets = doc.elementsByTagName(QStringLiteral("widget"));
+        QCOMPARE(widgets.size(), 1);
+        QCOMPARE(widgets.at(0).toElement().attribute(QStringLiteral("class")), fabrica->name());
+        const QStringList sem_traducao = descrever(*fabrica).sem_traducao;
         QVERIFY(sem_traducao.contains(QStringLiteral("CaracteresASeremRetiradosTexto")));
         QVERIFY(sem_traducao.contains(QStringLiteral("UF")));
-        // Each string property named there is one of the widget's.
-        for (const QString& p : sem_traducao)
+        for (const QString& p : sem_traducao) {
             QVERIFY2(CampoVivoWidget::staticMetaObject.indexOfProperty(qPrintable(p)) >= 0,
                      qPrintable(p));
+        }
     }
 
     void propriedades_de_projeto() {
@@ -324,100 +236,58 @@ class TestesDesigner : public QObject {
         }
     }
 
-    // The generated file has the shape of Designer's: the fields on the top widget, each with
-    // the properties the user changed, DESIGNABLE ones only, in the meta-object's order, the
-    // enumerations qualified, the strings for translators alone without notr, the inner boxes
-    // left out, and the custom widget's global header.
-    void arquivo_como_o_designer_grava() {
+    // The saved file holds each field, of the plugin's class and header, with every setting the
+    // user made that left the default value, the strings for translators alone without notr,
+    // and the characters XML escapes as designed. (Its shape is gravar_ui's; uic and QUiLoader
+    // read it below.)
+    void arquivo_guarda_cada_ajuste() {
         const QByteArray ui = formulario_gravado();
-        QVERIFY(!ui.isEmpty());
-        const FormularioGravado f = ler_formulario(ui);
-        QVERIFY2(f.erro.isEmpty(), qPrintable(f.erro));
-        QCOMPARE(f.versao, QStringLiteral("4.0"));
-        QCOMPARE(f.classe, QString::fromLatin1(classe_formulario));
-        QCOMPARE(f.topo.classe, QStringLiteral("QWidget"));
-        QCOMPARE(f.topo.nome, f.classe);
-        QCOMPARE(f.personalizados,
-                 QStringList{
-                     QStringLiteral("class=pjtCampoVivo::qt::CampoVivoWidget "
-                                    "extends=QWidget "
-                                    "header=pjtcampovivo/widgets/campo_vivo_widget.hpp@global")});
-        QCOMPARE(f.topo.filhos.size(), campos_projetados().size());
-
-        const QMetaObject& meta = CampoVivoWidget::staticMetaObject;
-        const QStringList sem_traducao = descrever(*fabrica).sem_traducao;
-        QCOMPARE(sem_traducao, (QStringList{QStringLiteral("CaracteresASeremRetiradosTexto"),
-                                            QStringLiteral("UF")}));
+        QDomDocument doc;
+        QVERIFY(doc.setContent(ui));
+        QVERIFY(
+            ui.contains("<header location=\"global\">pjtcampovivo/widgets/campo_vivo_widget.hpp"));
+        QCOMPARE(descrever(*fabrica).sem_traducao,
+                 QStringList({"CaracteresASeremRetiradosTexto", "UF"}));
+        const std::vector<QDomElement> campos =
+            elementos(doc.documentElement().firstChildElement(QStringLiteral("widget")), "widget");
+        QCOMPARE(campos.size(), campos_projetados().size());
         Projetado projetado;
         CampoVivoWidget novo;
-        for (std::size_t i = 0; i < f.topo.filhos.size(); ++i) {
-            const WidgetGravado& w = f.topo.filhos[i];
+        for (std::size_t i = 0; i < campos.size(); ++i) {
             const CampoProjetado& campo = campos_projetados()[i];
-            QCOMPARE(w.classe, fabrica->name());
-            QCOMPARE(w.nome, QString::fromLatin1(campo.nome));
-            QVERIFY2(w.filhos.empty(), qPrintable(w.nome));
-            QVERIFY(!w.propriedades.empty());
-            QCOMPARE(w.propriedades.front().nome, QStringLiteral("geometry"));
-            int anterior = -1;
-            for (const PropriedadeGravada& p : w.propriedades) {
-                const QString onde = w.nome + QLatin1Char('.') + p.nome;
-                const int indice = meta.indexOfProperty(qPrintable(p.nome));
-                QVERIFY2(indice > anterior, qPrintable(onde));
-                anterior = indice;
-                const QMetaProperty mp = meta.property(indice);
-                QVERIFY2(mp.isDesignable() && mp.isWritable(), qPrintable(onde));
-                QVERIFY2(p.nome != QLatin1String("objectName"), qPrintable(onde));
-                // Enabled (setEnabledCampo) through setProperty, the others through set<Name>.
-                QCOMPARE(p.atributos.value(QLatin1String("stdset")).toString(),
-                         mp.hasStdCppSet() ? QString() : QStringLiteral("0"));
-                if (mp.isEnumType()) {
-                    QCOMPARE(p.tipo, QStringLiteral("enum"));
-                    const QString escopo = QStringLiteral("pjtCampoVivo::qt::CampoVivoWidget::");
-                    QVERIFY2(p.texto.startsWith(escopo), qPrintable(p.texto));
-                    bool ok = false;
-                    mp.enumerator().keyToValue(qPrintable(p.texto.mid(escopo.size())), &ok);
-                    QVERIFY2(ok, qPrintable(p.texto));
-                }
-                if (p.tipo == QLatin1String("string")) {
-                    QCOMPARE(p.atributos_valor.value(QLatin1String("notr")).toString(),
-                             sem_traducao.contains(p.nome) ? QStringLiteral("true") : QString());
-                }
-            }
-            // Each setting of the table is in the file unless it left the default value.
-            CampoVivoWidget* designado = projetado.campos.at(w.nome);
+            QCOMPARE(nome_de(campos[i]), QString::fromLatin1(campo.nome));
+            QCOMPARE(campos[i].attribute(QStringLiteral("class")), fabrica->name());
+            CampoVivoWidget* designado = projetado.campos.at(nome_de(campos[i]));
             for (const Ajuste& a : campo.ajustes) {
                 const bool padrao =
                     designado->property(a.propriedade) == novo.property(a.propriedade);
-                QVERIFY2(padrao || achar(w, a.propriedade) != nullptr,
-                         qPrintable(w.nome + QLatin1Char('.') + QLatin1String(a.propriedade)));
+                QVERIFY2(padrao || !achar(campos[i], a.propriedade).isNull(),
+                         qPrintable(nome_de(campos[i]) + '.' + QLatin1String(a.propriedade)));
             }
             // Each field but the untouched one is saved otherwise than a fresh one.
             QCOMPARE(escritas(*designado) == escritas(novo), campo.ajustes.empty());
         }
-        // Characters XML escapes come back as they were designed.
-        const WidgetGravado& cpf = f.topo.filhos.front();
-        QCOMPARE(achar(cpf, "CaracteresASeremRetiradosTexto")->texto, QStringLiteral("<&\"'>"));
-        QCOMPARE(achar(cpf, "ToolTipText")->texto,
+        QCOMPARE(achar(campos.front(), "CaracteresASeremRetiradosTexto").text(),
+                 QStringLiteral("<&\"'>"));
+        QCOMPARE(achar(campos.front(), "ToolTipText").text(),
                  QStringLiteral("CPF do titular <não do \"cônjuge\"> & só números"));
         QVERIFY(ui.contains("<string notr=\"true\">&lt;&amp;&quot;'&gt;</string>"));
+        QVERIFY(ui.contains("<string>CPF do titular"));
     }
 
-    void formulario_pelo_QUiLoader() {
+    // Through QUiLoader (the plugin found on its path) and through uic's generated code.
+    void formulario_pelo_QUiLoader_e_pelo_uic() {
         QUiLoader carregador_ui;
         carregador_ui.addPluginPath(QFileInfo(QStringLiteral(CAMPOVIVO_PLUGIN)).absolutePath());
         QVERIFY(carregador_ui.availableWidgets().contains(fabrica->name()));
-        QFile arquivo(QStringLiteral(CAMPOVIVO_FORMULARIO));
-        QVERIFY(arquivo.open(QIODevice::ReadOnly));
-        std::unique_ptr<QWidget> form(carregador_ui.load(&arquivo));
-        QVERIFY2(form != nullptr, qPrintable(carregador_ui.errorString()));
+        QString erro;
+        const std::unique_ptr<QWidget> form = carregar(formulario_gravado(), erro);
+        QVERIFY2(form != nullptr, qPrintable(erro));
         conferir(*form);
-    }
-
-    void formulario_compilado_pelo_uic() {
-        QWidget form;
+        QWidget compilado;
         Ui::FormularioProjetado ui;
-        ui.setupUi(&form);
-        conferir(form);
+        ui.setupUi(&compilado);
+        conferir(compilado);
     }
 
     // The mask's setter resets MaxLength: a MaxLength chosen after the mask survives the file
@@ -431,33 +301,30 @@ class TestesDesigner : public QObject {
         so_mascara.setMascara(designado->Mascara());
         QVERIFY(designado->MaxLength() != so_mascara.MaxLength());
 
-        const QMetaObject& meta = CampoVivoWidget::staticMetaObject;
-        QVERIFY(meta.indexOfProperty("Mascara") < meta.indexOfProperty("MaxLength"));
         const QByteArray ui = formulario_gravado();
-        const FormularioGravado f = ler_formulario(ui);
-        const WidgetGravado* w = nullptr;
-        for (const auto& filho : f.topo.filhos) {
-            if (filho.nome == nome) w = &filho;
-        }
-        QVERIFY(w != nullptr);
-        QVERIFY(achar(*w, "Mascara") != nullptr && achar(*w, "MaxLength") != nullptr);
-        QVERIFY(achar(*w, "Mascara") < achar(*w, "MaxLength"));
-
-        QString erro;
-        const std::unique_ptr<QWidget> como_gravado = carregar(ui, erro);
-        QVERIFY2(como_gravado != nullptr, qPrintable(erro));
-        auto* lido = como_gravado->findChild<CampoVivoWidget*>(nome);
-        QVERIFY(lido != nullptr);
-        QCOMPARE(lido->MaxLength(), designado->MaxLength());
+        QDomDocument doc;
+        QVERIFY(doc.setContent(ui));
+        const QDomElement w = campo_gravado(doc, nome);
+        const std::vector<QDomElement> propriedades = elementos(w, "property");
+        const auto posicao = [&](const char* p) {
+            return std::find(propriedades.begin(), propriedades.end(), achar(w, p)) -
+                   propriedades.begin();
+        };
+        QVERIFY(posicao("Mascara") < posicao("MaxLength"));
+        QVERIFY(posicao("MaxLength") < qsizetype(propriedades.size()));
 
         const QByteArray invertido = com_propriedades_invertidas(ui, nome);
         QVERIFY(!invertido.isEmpty() && invertido != ui);
-        const std::unique_ptr<QWidget> ao_contrario = carregar(invertido, erro);
-        QVERIFY2(ao_contrario != nullptr, qPrintable(erro));
-        lido = ao_contrario->findChild<CampoVivoWidget*>(nome);
-        QVERIFY(lido != nullptr);
-        QCOMPARE(lido->Mascara(), designado->Mascara());
-        QCOMPARE(lido->MaxLength(), so_mascara.MaxLength());
+        for (const auto& [arquivo, max_length] :
+             {std::pair{ui, designado->MaxLength()}, {invertido, so_mascara.MaxLength()}}) {
+            QString erro;
+            const std::unique_ptr<QWidget> form = carregar(arquivo, erro);
+            QVERIFY2(form != nullptr, qPrintable(erro));
+            auto* lido = form->findChild<CampoVivoWidget*>(nome);
+            QVERIFY(lido != nullptr);
+            QCOMPARE(lido->Mascara(), designado->Mascara());
+            QCOMPARE(lido->MaxLength(), max_length);
+        }
     }
 
     // A form read back and saved again gives the same file, as Designer's open and save does:
@@ -468,7 +335,7 @@ class TestesDesigner : public QObject {
         const std::unique_ptr<QWidget> form = carregar(ui, erro);
         QVERIFY2(form != nullptr, qPrintable(erro));
         // Line by line, so that a failure shows the first line that differs.
-        QCOMPARE(gravar_ui(*form, {descrever(*fabrica)}).split('\n'), ui.split('\n'));
+        QCOMPARE(gravar_ui(*form, descrever(*fabrica)).split('\n'), ui.split('\n'));
     }
 
     // Last: Designer initialises the factory, and the loaders above share it.

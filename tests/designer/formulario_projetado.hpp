@@ -1,7 +1,6 @@
-// The form the Designer tests design: one table of the fields and of the settings each gets in
-// Designer's property editor, in the order the user makes them. gerar_formulario designs it and
-// saves it as Designer does (formulario_projetado.ui, compiled by uic into the tests); the
-// tests design it again for the values each field read back from that file must have.
+// The form the Designer tests design: the fields and the settings each gets in Designer's
+// property editor, in the user's order. gerar_formulario designs and saves it (compiled by uic
+// into the tests); the tests design it again for the values read back from the file.
 #pragma once
 
 #include <QString>
@@ -35,13 +34,11 @@ struct CampoProjetado {
 // The fields, in the order they are put on the form, one below the other.
 const std::vector<CampoProjetado>& campos_projetados();
 
-// The field whose MaxLength is chosen after its mask: the mask's setter resets MaxLength, so
-// the file must set the mask first (the meta-object's order) for the chosen value to survive.
+// The field whose MaxLength is chosen after its mask, which resets MaxLength.
 inline constexpr const char* campo_maxlength_depois_da_mascara = "telefone";
 
-// Puts the fields on `form` (a plain QWidget, named classe_formulario and sized for them) in
-// designer mode, as Designer holds them, each set as the table says. Throws
-// std::invalid_argument for a setting that names no property or that the property refuses.
+// Puts the fields on `form` (named classe_formulario, sized for them) in designer mode, each set
+// as the table says. Throws std::invalid_argument for a setting no property takes.
 std::map<QString, qt::CampoVivoWidget*> projetar(QWidget& form);
 
 }  // namespace pjtCampoVivo::teste_designer

@@ -1,9 +1,6 @@
-// gerar_formulario PLUGIN SAIDA.ui: designs the tests' form (formulario_projetado.hpp) as a
-// user does in Qt Designer, with the fields in designer mode, and saves it as Designer saves
-// it. The plugin gives what Designer takes from it: the class, the include, the strings not for
-// translators, and fresh widgets from its factory (initialised, as Designer initialises it)
-// for the values a property has before the user sets it. Run at build time, on the offscreen
-// platform.
+// gerar_formulario PLUGIN SAIDA.ui: designs the tests' form (formulario_projetado.hpp) as a user
+// does in Qt Designer, with the plugin's factory initialised as Designer initialises it, and
+// saves it as Designer saves it. Run at build time, on the offscreen platform.
 #include <QApplication>
 #include <QPluginLoader>
 #include <QSaveFile>
@@ -34,7 +31,7 @@ int main(int argc, char** argv) {
     try {
         QWidget form;
         projetar(form);
-        const QByteArray ui = gravar_ui(form, {descrever(fabrica)});
+        const QByteArray ui = gravar_ui(form, descrever(fabrica));
         QSaveFile arquivo(QString::fromLocal8Bit(argv[2]));
         if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(ui) != ui.size() ||
             !arquivo.commit()) {

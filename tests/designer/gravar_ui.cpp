@@ -10,7 +10,6 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
-#include <algorithm>
 #include <stdexcept>
 
 namespace pjtCampoVivo::teste_designer {
@@ -23,58 +22,41 @@ namespace {
 
 // A property's value in Designer's elements: <enum>Escopo::Chave</enum>, <bool>, <number>,
 // <double>, <string> (notr="true" when not for translators) and <rect>.
-void gravar_valor(QXmlStreamWriter& x, const QMetaProperty& p, const QVariant& v, bool sem_traducao,
-                  const QObject& dono) {
-    const auto falta = [&](const char* porque) {
-        recusar(QStringLiteral("%1.%2 (%3): %4")
-                    .arg(QString::fromLatin1(dono.metaObject()->className()),
-                         QString::fromLatin1(p.name()), QString::fromLatin1(p.typeName()),
-                         QString::fromLatin1(porque)));
+void gravar_valor(QXmlStreamWriter& x, const QMetaProperty& p, const QVariant& v,
+                  bool sem_traducao) {
+    const auto texto = [&](const char* elemento, const QString& t) {
+        x.writeTextElement(QLatin1String(elemento), t);
     };
-    if (p.isEnumType()) {
-        const QMetaEnum e = p.enumerator();
-        if (e.isFlag()) falta("flags are not supported");
-        bool ok = false;
-        const int n = v.toInt(&ok);
-        const char* chave = ok ? e.valueToKey(n) : nullptr;
-        if (chave == nullptr) falta("a value outside its enumeration");
-        // Qualified by the enumeration's class, as Designer writes it and as uic needs it: uic
-        // copies a qualified value into the generated code as it is (at global scope, so the
-        // namespaces must be there) and prefixes an unqualified one with the widget's class.
-        x.writeTextElement(
-            QStringLiteral("enum"),
-            QString::fromLatin1(e.scope()) + QStringLiteral("::") + QString::fromLatin1(chave));
-        return;
+    const int n = v.toInt();
+    if (p.isEnumType() && !p.enumerator().isFlag() && p.enumerator().valueToKey(n) != nullptr) {
+        // Qualified, as Designer writes it: uic copies a qualified value as it is (at global
+        // scope, so with the namespaces) and prefixes an unqualified one with the widget's class.
+        return texto("enum", QString::fromLatin1(p.enumerator().scope()) + QStringLiteral("::") +
+                                 QString::fromLatin1(p.enumerator().valueToKey(n)));
     }
-    switch (p.metaType().id()) {
+    const QRect r = v.toRect();
+    switch (p.isEnumType() ? QMetaType::UnknownType : p.metaType().id()) {
         case QMetaType::Bool:
-            x.writeTextElement(QStringLiteral("bool"),
-                               v.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
-            return;
+            return texto("bool", v.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
         case QMetaType::Int:
-            x.writeTextElement(QStringLiteral("number"), QString::number(v.toInt()));
-            return;
+            return texto("number", QString::number(n));
         case QMetaType::Double:
-            x.writeTextElement(QStringLiteral("double"), QString::number(v.toDouble(), 'f', 15));
-            return;
+            return texto("double", QString::number(v.toDouble(), 'f', 15));
         case QMetaType::QString:
             x.writeStartElement(QStringLiteral("string"));
             if (sem_traducao) x.writeAttribute(QStringLiteral("notr"), QStringLiteral("true"));
             x.writeCharacters(v.toString());
-            x.writeEndElement();
-            return;
-        case QMetaType::QRect: {
-            const QRect r = v.toRect();
+            return x.writeEndElement();
+        case QMetaType::QRect:
             x.writeStartElement(QStringLiteral("rect"));
-            x.writeTextElement(QStringLiteral("x"), QString::number(r.x()));
-            x.writeTextElement(QStringLiteral("y"), QString::number(r.y()));
-            x.writeTextElement(QStringLiteral("width"), QString::number(r.width()));
-            x.writeTextElement(QStringLiteral("height"), QString::number(r.height()));
-            x.writeEndElement();
-            return;
-        }
+            texto("x", QString::number(r.x()));
+            texto("y", QString::number(r.y()));
+            texto("width", QString::number(r.width()));
+            texto("height", QString::number(r.height()));
+            return x.writeEndElement();
         default:
-            falta("a type this writer does not write");
+            recusar(QStringLiteral("%1 (%2): cannot be written")
+                        .arg(QString::fromLatin1(p.name()), QString::fromLatin1(p.typeName())));
     }
 }
 
@@ -95,9 +77,8 @@ bool iguais(const QVariant& a, const QVariant& b) {
 void gravar_propriedades(QXmlStreamWriter& x, const QWidget& w, const QWidget& novo,
                          const QStringList& sem_traducao) {
     const QMetaObject& meta = *w.metaObject();
-    if (novo.metaObject() != &meta) recusar(QStringLiteral("the fresh widget is of another class"));
-    // From QObject's properties down to the class's own: the order of Designer's property
-    // editor, which Designer's files keep.
+    // From QObject's properties down to the class's own, as Designer's property editor lists
+    // them and its files keep them.
     for (int i = 0; i < meta.propertyCount(); ++i) {
         const QMetaProperty p = meta.property(i);
         if (!p.isReadable() || !p.isWritable() || !p.isDesignable()) continue;
@@ -111,7 +92,7 @@ void gravar_propriedades(QXmlStreamWriter& x, const QWidget& w, const QWidget& n
         // A setter not named set<Name> ("Enabled", written by setEnabledCampo): uic must call
         // setProperty(), not setEnabled() (QWidget's). Designer marks those stdset="0".
         if (!p.hasStdCppSet()) x.writeAttribute(QStringLiteral("stdset"), QStringLiteral("0"));
-        gravar_valor(x, p, valor, sem_traducao.contains(nome), w);
+        gravar_valor(x, p, valor, sem_traducao.contains(nome));
         x.writeEndElement();
     }
 }
@@ -135,72 +116,48 @@ WidgetPersonalizado descrever(QDesignerCustomWidgetInterface& fabrica) {
     return d;
 }
 
-QByteArray gravar_ui(const QWidget& form, const std::vector<WidgetPersonalizado>& personalizados) {
-    if (form.metaObject() != &QWidget::staticMetaObject)
-        recusar(QStringLiteral("the form's top widget must be a QWidget"));
+QByteArray gravar_ui(const QWidget& form, const WidgetPersonalizado& personalizado) {
     QByteArray saida;
     QBuffer buffer(&saida);
     buffer.open(QIODevice::WriteOnly);
-    // Designer's layout: one space a level.
     QXmlStreamWriter x(&buffer);
     x.setAutoFormatting(true);
-    x.setAutoFormattingIndent(1);
+    x.setAutoFormattingIndent(1);  // Designer's layout: one space a level
     x.writeStartDocument();
     x.writeStartElement(QStringLiteral("ui"));
     x.writeAttribute(QStringLiteral("version"), QStringLiteral("4.0"));
     x.writeTextElement(QStringLiteral("class"), form.objectName());
-
     x.writeStartElement(QStringLiteral("widget"));
     x.writeAttribute(QStringLiteral("class"), QStringLiteral("QWidget"));
     x.writeAttribute(QStringLiteral("name"), form.objectName());
-    {
-        const QWidget novo;
-        gravar_propriedades(x, form, novo, {});
-    }
-    std::vector<const WidgetPersonalizado*> usados;
-    for (const QObject* filho : form.children()) {
-        const auto* w = qobject_cast<const QWidget*>(filho);
-        if (w == nullptr) continue;
+    gravar_propriedades(x, form, QWidget(), {});
+    for (const QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QString classe = QString::fromLatin1(w->metaObject()->className());
-        const WidgetPersonalizado* p = nullptr;
-        for (const auto& candidato : personalizados) {
-            if (candidato.classe == classe) p = &candidato;
-        }
-        if (p == nullptr) recusar(QStringLiteral("a widget of class %1 on the form").arg(classe));
-        if (std::find(usados.begin(), usados.end(), p) == usados.end()) usados.push_back(p);
+        if (classe != personalizado.classe) recusar(QStringLiteral("a %1 on the form").arg(classe));
         x.writeStartElement(QStringLiteral("widget"));
         x.writeAttribute(QStringLiteral("class"), classe);
         x.writeAttribute(QStringLiteral("name"), w->objectName());
-        const std::unique_ptr<QWidget> novo = p->novo();
-        gravar_propriedades(x, *w, *novo, p->sem_traducao);
-        // Not a container: what the widget holds (its inner boxes) is not the form's.
+        gravar_propriedades(x, *w, *personalizado.novo(), personalizado.sem_traducao);
         x.writeEndElement();
     }
     x.writeEndElement();  // widget
-
-    if (!usados.empty()) {
-        x.writeStartElement(QStringLiteral("customwidgets"));
-        for (const WidgetPersonalizado* p : usados) {
-            x.writeStartElement(QStringLiteral("customwidget"));
-            x.writeTextElement(QStringLiteral("class"), p->classe);
-            x.writeTextElement(
-                QStringLiteral("extends"),
-                QString::fromLatin1(p->novo()->metaObject()->superClass()->className()));
-            x.writeStartElement(QStringLiteral("header"));
-            QString cabecalho = p->cabecalho;
-            if (cabecalho.startsWith(QLatin1Char('<')) && cabecalho.endsWith(QLatin1Char('>'))) {
-                x.writeAttribute(QStringLiteral("location"), QStringLiteral("global"));
-                cabecalho = cabecalho.mid(1, cabecalho.size() - 2);
-            } else if (cabecalho.startsWith(QLatin1Char('"')) &&
-                       cabecalho.endsWith(QLatin1Char('"'))) {
-                cabecalho = cabecalho.mid(1, cabecalho.size() - 2);
-            }
-            x.writeCharacters(cabecalho);
-            x.writeEndElement();  // header
-            x.writeEndElement();  // customwidget
-        }
-        x.writeEndElement();  // customwidgets
+    x.writeStartElement(QStringLiteral("customwidgets"));
+    x.writeStartElement(QStringLiteral("customwidget"));
+    x.writeTextElement(QStringLiteral("class"), personalizado.classe);
+    x.writeTextElement(
+        QStringLiteral("extends"),
+        QString::fromLatin1(personalizado.novo()->metaObject()->superClass()->className()));
+    x.writeStartElement(QStringLiteral("header"));
+    const QString& cabecalho = personalizado.cabecalho;
+    if (cabecalho.startsWith(QLatin1Char('<'))) {
+        x.writeAttribute(QStringLiteral("location"), QStringLiteral("global"));
+        x.writeCharacters(cabecalho.mid(1, cabecalho.size() - 2));
+    } else {
+        x.writeCharacters(cabecalho);
     }
+    x.writeEndElement();  // header
+    x.writeEndElement();  // customwidget
+    x.writeEndElement();  // customwidgets
     x.writeEmptyElement(QStringLiteral("resources"));
     x.writeEmptyElement(QStringLiteral("connections"));
     x.writeEndElement();  // ui

@@ -137,61 +137,47 @@ std::pair<int, int> dois_numeros(const QString& s) {
 void executar(Janela& j, const QString& acoes) {
     for (const QString& acao : acoes.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
         const QString arg = acao.section(QLatin1Char(':'), 1);
-        if (acao.startsWith(QLatin1String("t:"))) {
+        const auto e = [&](const char* prefixo) { return acao.startsWith(QLatin1String(prefixo)); };
+        if (acao == QLatin1String("sair") || acao == QLatin1String("tab")) {
+            j.proximo->setFocus(Qt::MouseFocusReason);
+            // Into the control from proximo by Qt's own Tab.
+            if (acao == QLatin1String("tab")) QTest::keyClick(j.proximo, Qt::Key_Tab);
+        } else {
+            j.focar();
+        }
+        if (e("t:")) {
             for (const QChar c : arg) {
                 j.focar();
                 digitar(QApplication::focusWidget(), c);
                 Janela::entregar();
             }
-        } else if (acao.startsWith(QLatin1String("k:"))) {
-            j.focar();
+        } else if (e("k:")) {
             QTest::keyClick(QApplication::focusWidget(), tecla(arg).qt);
-            Janela::entregar();
-        } else if (acao.startsWith(QLatin1String("c:"))) {
-            j.focar();
+        } else if (e("c:")) {
             QGuiApplication::clipboard()->setText(arg);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
-            Janela::entregar();
-        } else if (acao.startsWith(QLatin1String("s:"))) {
-            j.focar();
+        } else if (e("s:")) {
             const auto [inicio, tamanho] = dois_numeros(arg);
             const int fim = static_cast<int>(j.edicao()->text().size());
             const int a = std::clamp(inicio, 0, fim);
             const int n = std::clamp(tamanho, 0, fim - a);
-            if (n > 0) {
-                j.edicao()->setSelection(a, n);
-            } else {
-                j.edicao()->setCursorPosition(a);
-            }
-        } else if (acao == QLatin1String("abrir")) {
-            j.focar();
-            j.campo->caixaCombo()->showPopup();
-            Janela::entregar();
-            j.campo->caixaCombo()->hidePopup();
-            Janela::entregar();
-        } else if (acao.startsWith(QLatin1String("clicar:"))) {
+            n > 0 ? j.edicao()->setSelection(a, n) : j.edicao()->setCursorPosition(a);
+        } else if (acao == QLatin1String("abrir") || e("clicar:")) {
             // A pick as the user makes it: the list opened, the entry chosen in it.
-            j.focar();
             QComboBox* combo = j.campo->caixaCombo();
             combo->showPopup();
             Janela::entregar();
-            QAbstractItemView* lista = combo->view();
-            lista->setCurrentIndex(combo->model()->index(arg.toInt(), 0));
-            QTest::keyClick(lista, Qt::Key_Return);
-            Janela::entregar();
-        } else if (acao == QLatin1String("sair")) {
-            j.proximo->setFocus(Qt::MouseFocusReason);
-            Janela::entregar();
-        } else if (acao == QLatin1String("focar")) {
-            j.focar();
-        } else if (acao == QLatin1String("tab")) {
-            // Into the control from proximo by Qt's own Tab.
-            j.proximo->setFocus(Qt::MouseFocusReason);
-            QTest::keyClick(j.proximo, Qt::Key_Tab);
-            Janela::entregar();
-        } else {
+            if (acao == QLatin1String("abrir")) {
+                combo->hidePopup();
+            } else {
+                combo->view()->setCurrentIndex(combo->model()->index(arg.toInt(), 0));
+                QTest::keyClick(combo->view(), Qt::Key_Return);
+            }
+        } else if (acao != QLatin1String("sair") && acao != QLatin1String("tab") &&
+                   acao != QLatin1String("focar")) {
             qFatal("unknown action %s", qPrintable(acao));
         }
+        Janela::entregar();
     }
 }
 

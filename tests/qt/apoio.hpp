@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -65,6 +66,14 @@ void executar(Janela& j, const QString& acoes);
 void executar(teste::Sessao& r, const QString& acoes);
 
 QString texto(std::u16string_view s);
+
+// Names the row of a table-driven test in the log when the test fails in it.
+struct Linha {
+    const char* nome;
+    ~Linha() {
+        if (QTest::currentTestFailed()) qWarning("in row \"%s\"", nome);
+    }
+};
 
 // Test classes, run by main.
 int testar_widget(int argc, char** argv);

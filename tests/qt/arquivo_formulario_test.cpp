@@ -87,7 +87,7 @@ QString falha_com_limite(qsizetype bytes, const std::function<void()>& f) {
     rlimit limite = antes;
     limite.rlim_cur = static_cast<rlim_t>(bytes);
     setrlimit(RLIMIT_FSIZE, &limite);
-    const QString msg = falha(f);
+    QString msg = falha(f);
     setrlimit(RLIMIT_FSIZE, &antes);
     sigaction(SIGXFSZ, &sinal_antes, nullptr);
     return msg;
@@ -129,15 +129,14 @@ class TestesArquivo : public QObject {
         QVERIFY(escritas(*novo2) == escritas(*novo));
     }
 
-    // The keys saved only when on follow the eighteen, in the control's order; a file without
-    // one loads it off.
+    // The keys saved only when set follow the eighteen, in the control's order: the switches as
+    // an int32 1, the unit's code as a text. A file without one loads it unset.
     void chavesSoQuandoLigadas_data() {
         QTest::addColumn<QStringList>("ligadas");
-        QTest::newRow("CNPJAlfanumerico") << QStringList{"CNPJAlfanumerico"};
-        QTest::newRow("PesquisarNovamente") << QStringList{"PesquisarNovamente"};
-        QTest::newRow("TelefoneDDD") << QStringList{"TelefoneDDD"};
-        QTest::newRow("as tres") << QStringList{"CNPJAlfanumerico", "PesquisarNovamente",
-                                                "TelefoneDDD"};
+        for (const char* p : {"CNPJAlfanumerico", "PesquisarNovamente", "TelefoneDDD", "UF"})
+            QTest::newRow(p) << QStringList{p};
+        QTest::newRow("todas") << QStringList{"CNPJAlfanumerico", "PesquisarNovamente",
+                                              "TelefoneDDD", "UF"};
     }
 
     void chavesSoQuandoLigadas() {
@@ -146,46 +145,40 @@ class TestesArquivo : public QObject {
         auto* ligado = new CampoVivoWidget(&form);
         auto* desligado = new CampoVivoWidget(&form);
         for (auto* w : {ligado, desligado}) w->setMascara(14);
-        for (const QString& p : ligadas)
-            QVERIFY(ligado->setProperty(qPrintable(p), QVariant::fromValue(CampoVivoWidget::sim)));
+        // What a key saves and loads back, as the file writes it.
+        const auto uf = [](const QString& p) { return p == QLatin1String("UF"); };
+        const auto lido = [&](CampoVivoWidget* w, const QString& p) {
+            const QVariant v = w->property(qPrintable(p));
+            return uf(p) ? v.toString() : QString::number(v.toInt());
+        };
+        for (const QString& p : ligadas) {
+            QVERIFY(ligado->setProperty(qPrintable(p),
+                                        uf(p) ? QVariant(QStringLiteral("BA"))
+                                              : QVariant::fromValue(CampoVivoWidget::sim)));
+        }
         qt::salvar_formulario(caminho, {{"a", ligado}, {"b", desligado}});
         const QJsonArray salvas = propriedades(caminho, 0);
         QCOMPARE(salvas.size(), 18 + ligadas.size());
         for (qsizetype i = 0; i < ligadas.size(); ++i) {
             const QJsonValue chave = salvas[18 + i];
             QCOMPARE(chave[QStringLiteral("chave")].toString(), ligadas[i]);
-            QCOMPARE(chave[QStringLiteral("tipo")].toString(), QStringLiteral("int32"));
-            QCOMPARE(chave[QStringLiteral("valor")].toInt(), 1);
+            QCOMPARE(chave[QStringLiteral("tipo")].toString(),
+                     uf(ligadas[i]) ? QStringLiteral("texto") : QStringLiteral("int32"));
+            QCOMPARE(chave[QStringLiteral("valor")].toVariant().toString(),
+                     lido(ligado, ligadas[i]));
         }
         QCOMPARE(propriedades(caminho, 1).size(), 18);
         qt::abrir_formulario(caminho, {{"a", desligado}, {"b", ligado}});
-        for (const char* p : {"CNPJAlfanumerico", "PesquisarNovamente", "TelefoneDDD"}) {
-            QCOMPARE(desligado->property(p).toInt(), ligadas.contains(QLatin1String(p)) ? 1 : 0);
-            QCOMPARE(ligado->property(p).toInt(), 0);
+        for (const char* p : {"CNPJAlfanumerico", "PesquisarNovamente", "TelefoneDDD", "UF"}) {
+            const bool ligada = ligadas.contains(QLatin1String(p));
+            QCOMPARE(lido(desligado, p), ligada ? (uf(p) ? "BA" : "1") : (uf(p) ? "" : "0"));
+            QCOMPARE(lido(ligado, p), uf(p) ? "" : "0");
         }
         if (!ligadas.contains(QStringLiteral("CNPJAlfanumerico"))) return;
         ligado->setText(QStringLiteral("191"));
         desligado->setText(QStringLiteral("191"));
         QCOMPARE(ligado->ClipText(), QStringLiteral("191"));
         QCOMPARE(desligado->ClipText(), QStringLiteral("00000000000191"));
-    }
-
-    // A unit's code is saved after the others as a text, only when there is one.
-    void ufSoQuandoPreenchida() {
-        QWidget form;
-        auto* com_uf = new CampoVivoWidget(&form);
-        auto* sem_uf = new CampoVivoWidget(&form);
-        com_uf->setUF(QStringLiteral("BA"));
-        qt::salvar_formulario(caminho, {{"a", com_uf}, {"b", sem_uf}});
-        const QJsonArray salvas = propriedades(caminho, 0);
-        QCOMPARE(salvas.size(), 19);
-        QCOMPARE(salvas[18][QStringLiteral("chave")].toString(), QStringLiteral("UF"));
-        QCOMPARE(salvas[18][QStringLiteral("tipo")].toString(), QStringLiteral("texto"));
-        QCOMPARE(salvas[18][QStringLiteral("valor")].toString(), QStringLiteral("BA"));
-        QCOMPARE(propriedades(caminho, 1).size(), 18);
-        qt::abrir_formulario(caminho, {{"a", sem_uf}, {"b", com_uf}});
-        QCOMPARE(sem_uf->UF(), QStringLiteral("BA"));
-        QCOMPARE(com_uf->UF(), QString());
     }
 
     void arquivoRuimNaoCarregaNada() {

@@ -91,6 +91,100 @@ QStringList transcricao(QComboBox& combo, const std::function<void(QComboBox&)>&
     return t << QString::number(combo.currentIndex());
 }
 
+// Types `digitado`; each Ctrl+Z then takes back one keystroke, Ctrl+Shift+Z brings it back.
+void desfazer_um_a_um(int estilo, int mascara, const QString& digitado) {
+    Janela j;
+    j.campo->setEstilo(estilo);
+    j.campo->setMascara(mascara);
+    QStringList mostrados;
+    for (const QChar c : digitado) {
+        executar(j, QStringLiteral("t:") + c);
+        if (mostrados.isEmpty() || mostrados.back() != j.edicao()->text())
+            mostrados << j.edicao()->text();
+    }
+    const auto desfazer = [&] { QTest::keyClick(j.caixa(), Qt::Key_Z, Qt::ControlModifier); };
+    const auto refazer = [&] {
+        QTest::keyClick(j.caixa(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    for (auto i = mostrados.size() - 2; i >= 0; --i) {
+        j.eventos.clear();
+        desfazer();
+        QCOMPARE(j.edicao()->text(), mostrados[i]);
+        QVERIFY(j.eventos.contains("Change"));
+        QVERIFY(!j.eventos.join(QString()).contains("Key"));
+    }
+    for (int i = 1; i < mostrados.size(); ++i) {
+        refazer();
+        QCOMPARE(j.edicao()->text(), mostrados[i]);
+    }
+    // A new keystroke after an undo forgets what could be redone.
+    desfazer();
+    executar(j, "k:Backspace");
+    const QString depois = j.edicao()->text();
+    refazer();
+    QCOMPARE(j.edicao()->text(), depois);
+}
+
+// Pastes `colado` on the window and on the reference.
+void colar_inteiro(int mascara, const QString& colado) {
+    Janela j;
+    teste::Sessao r;
+    preparar(j, r, 0, mascara);
+    j.focar();
+    r.form.focar();
+    j.eventos.clear();
+    r.esquecer();
+    QGuiApplication::clipboard()->setText(colado);
+    QTest::keyClick(j.caixa(), Qt::Key_V, Qt::ControlModifier);
+    r.form.colar(colado.section('\n', 0, 0).toStdU16String());
+
+    QVERIFY(!j.eventos.isEmpty());
+    for (const QString& e : j.eventos) QCOMPARE(e, QStringLiteral("Change"));
+    QCOMPARE(j.eventos, eventos(r));
+    QCOMPARE(j.edicao()->text(), texto(r.mostrada().texto()));
+    QTest::keyClick(j.caixa(), Qt::Key_Z, Qt::ControlModifier);
+    r.form.selecionar(0, 99);
+    r.form.tecla(headless::Tecla::Delete);
+    QCOMPARE(j.edicao()->text(), texto(r.mostrada().texto()));
+}
+
+// Searches with the host's FimItensLista handler adding an entry, on the window and on the
+// reference.
+void fim_itens_lista(qt::CampoVivoWidget::eNaoSim pesquisar_novamente,
+                     const QString& depois_de_mx) {
+    const auto tratar = [](CampoVivo& c, QString& procurado) {
+        if (procurado == QLatin1String("Mx")) c.AddItem(u"Mxyz");
+        if (procurado == QLatin1String("Mariz")) procurado = QStringLiteral("Marx");
+    };
+    const QString acoes = QStringLiteral("t:mx|t:x|s:0,9|t:mariz");
+    const QStringList marias{"Maria", "Mario"};
+    Mensagens mensagens;
+    Janela j;
+    teste::Sessao r;
+    preparar(j, r, 2, 0, marias);
+    QSignalSpy avisos(j.campo, &qt::CampoVivoWidget::propriedadeAlterada);
+    QVERIFY(j.campo->setProperty("PesquisarNovamente", QVariant::fromValue(pesquisar_novamente)));
+    QCOMPARE(avisos.size(), 1);
+    QCOMPARE(avisos[0][0].toString(), QStringLiteral("PesquisarNovamente"));
+    QCOMPARE(j.campo->campo().PesquisarNovamente(), static_cast<int>(pesquisar_novamente));
+    r.campo.PesquisarNovamente(static_cast<int>(pesquisar_novamente));
+    QObject::connect(j.campo, &qt::CampoVivoWidget::FimItensLista,
+                     [&](QString* t) { tratar(j.campo->campo(), *t); });
+    r.form.hospedeiro.tratadores.FimItensLista = [&](std::u16string& t) {
+        QString q = texto(t);
+        tratar(r.campo, q);
+        t = q.toStdU16String();
+    };
+    const QString primeira = acoes.left(4);
+    executar(j, primeira);
+    executar(r, primeira);
+    QCOMPARE(j.edicao()->text(), depois_de_mx);
+    executar(j, acoes.mid(5));
+    executar(r, acoes.mid(5));
+    conferir(j, r, mensagens);
+    QCOMPARE(j.campo->ListCount(), 3);
+}
+
 }  // namespace
 
 class TestesWidget : public QObject {
@@ -139,111 +233,48 @@ class TestesWidget : public QObject {
     }
 
     // Enter or Tab is heard whole in the field; the injected Tab then moves the focus on.
-    void tabulacaoDepoisDaNotificacao_data() {
-        QTest::addColumn<int>("estilo");
-        QTest::addColumn<int>("tecla");
-        QTest::addColumn<int>("codigo");
-        QTest::newRow("enter, texto") << 0 << int(Qt::Key_Return) << 13;
-        QTest::newRow("tab, combo") << 1 << int(Qt::Key_Tab) << 9;
-    }
-
     void tabulacaoDepoisDaNotificacao() {
-        QFETCH(int, estilo);
-        QFETCH(int, tecla);
-        QFETCH(int, codigo);
-        Janela j;
-        j.campo->setEstilo(estilo);
-        j.focar();
-        j.eventos.clear();
-        QTest::keyClick(j.caixa(), static_cast<Qt::Key>(tecla));
-        QCOMPARE(j.eventos, QStringList({QStringLiteral("KeyDown(%1,0)").arg(codigo), "Click",
-                                         QStringLiteral("KeyPress(%1)").arg(codigo),
-                                         QStringLiteral("KeyUp(%1,0)").arg(codigo)}));
-        QVERIFY(j.foco_no_campo());
-        Janela::entregar();
-        QCOMPARE(QApplication::focusWidget(), j.proximo);
-        // Qt's Tab order leads back into the shown box, past the hidden one.
-        QTest::keyClick(j.proximo, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), j.caixa());
+        for (const auto& [linha, estilo, tecla, codigo] :
+             {std::tuple{"enter, texto", 0, Qt::Key_Return, 13},
+              {"tab, combo", 1, Qt::Key_Tab, 9}}) {
+            const Linha nome{linha};
+            Janela j;
+            j.campo->setEstilo(estilo);
+            j.focar();
+            j.eventos.clear();
+            QTest::keyClick(j.caixa(), tecla);
+            QCOMPARE(j.eventos, QStringList({QStringLiteral("KeyDown(%1,0)").arg(codigo), "Click",
+                                             QStringLiteral("KeyPress(%1)").arg(codigo),
+                                             QStringLiteral("KeyUp(%1,0)").arg(codigo)}));
+            QVERIFY(j.foco_no_campo());
+            Janela::entregar();
+            QCOMPARE(QApplication::focusWidget(), j.proximo);
+            // Qt's Tab order leads back into the shown box, past the hidden one.
+            QTest::keyClick(j.proximo, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), j.caixa());
+        }
     }
 
     // Each Ctrl+Z takes back one keystroke, showing the formatted text it had left.
-    void desfazerAtravesDaFormatacao_data() {
-        QTest::addColumn<int>("estilo");
-        QTest::addColumn<int>("mascara");
-        QTest::addColumn<QString>("digitado");
-        QTest::newRow("data") << 0 << 3 << "31122003";
-        QTest::newRow("dinheiro") << 0 << 1 << "123456";
-        QTest::newRow("combo, telefone") << 1 << 11 << "1123456789";
-    }
-
     void desfazerAtravesDaFormatacao() {
-        QFETCH(int, estilo);
-        QFETCH(int, mascara);
-        QFETCH(QString, digitado);
-        Janela j;
-        j.campo->setEstilo(estilo);
-        j.campo->setMascara(mascara);
-        QStringList mostrados;
-        for (const QChar c : digitado) {
-            executar(j, QStringLiteral("t:") + c);
-            if (mostrados.isEmpty() || mostrados.back() != j.edicao()->text())
-                mostrados << j.edicao()->text();
+        for (const auto& [linha, estilo, mascara, digitado] :
+             {std::tuple{"data", 0, 3, "31122003"},
+              {"dinheiro", 0, 1, "123456"},
+              {"combo, telefone", 1, 11, "1123456789"}}) {
+            const Linha nome{linha};
+            desfazer_um_a_um(estilo, mascara, QString::fromLatin1(digitado));
+            if (QTest::currentTestFailed()) return;
         }
-        const auto desfazer = [&] { QTest::keyClick(j.caixa(), Qt::Key_Z, Qt::ControlModifier); };
-        const auto refazer = [&] {
-            QTest::keyClick(j.caixa(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        };
-        for (auto i = mostrados.size() - 2; i >= 0; --i) {
-            j.eventos.clear();
-            desfazer();
-            QCOMPARE(j.edicao()->text(), mostrados[i]);
-            QVERIFY(j.eventos.contains("Change"));
-            QVERIFY(!j.eventos.join(QString()).contains("Key"));
-        }
-        for (int i = 1; i < mostrados.size(); ++i) {
-            refazer();
-            QCOMPARE(j.edicao()->text(), mostrados[i]);
-        }
-        // A new keystroke after an undo forgets what could be redone.
-        desfazer();
-        executar(j, "k:Backspace");
-        const QString depois = j.edicao()->text();
-        refazer();
-        QCOMPARE(j.edicao()->text(), depois);
     }
 
     // A paste is one change, formatted whole, with no key notifications, undone in one step.
-    void colarFormataInteiro_data() {
-        QTest::addColumn<int>("mascara");
-        QTest::addColumn<QString>("colado");
-        QTest::newRow("cpf") << 13 << "123.456.789-09";
-        QTest::newRow("telefone") << 11 << "(11) 2345-6789";
-        QTest::newRow("dinheiro, com linha") << 1 << "1.234,56\n";
-    }
-
     void colarFormataInteiro() {
-        QFETCH(int, mascara);
-        QFETCH(QString, colado);
-        Janela j;
-        teste::Sessao r;
-        preparar(j, r, 0, mascara);
-        j.focar();
-        r.form.focar();
-        j.eventos.clear();
-        r.esquecer();
-        QGuiApplication::clipboard()->setText(colado);
-        QTest::keyClick(j.caixa(), Qt::Key_V, Qt::ControlModifier);
-        r.form.colar(colado.section('\n', 0, 0).toStdU16String());
-
-        QVERIFY(!j.eventos.isEmpty());
-        for (const QString& e : j.eventos) QCOMPARE(e, QStringLiteral("Change"));
-        QCOMPARE(j.eventos, eventos(r));
-        QCOMPARE(j.edicao()->text(), texto(r.mostrada().texto()));
-        QTest::keyClick(j.caixa(), Qt::Key_Z, Qt::ControlModifier);
-        r.form.selecionar(0, 99);
-        r.form.tecla(headless::Tecla::Delete);
-        QCOMPARE(j.edicao()->text(), texto(r.mostrada().texto()));
+        for (const auto& [mascara, colado] :
+             {std::pair{13, "123.456.789-09"}, {11, "(11) 2345-6789"}, {1, "1.234,56\n"}}) {
+            const Linha nome{colado};
+            colar_inteiro(mascara, QString::fromLatin1(colado));
+            if (QTest::currentTestFailed()) return;
+        }
     }
 
     void alturaFixa() {
@@ -321,51 +352,16 @@ class TestesWidget : public QObject {
         }
     }
 
-    void fimItensListaPeloSlot_data() {
-        QTest::addColumn<int>("pesquisar_novamente");
-        QTest::addColumn<QString>("depois_de_mx");
-        QTest::newRow("Nao") << int(qt::CampoVivoWidget::Nao) << "Maria";
-        QTest::newRow("sim") << int(qt::CampoVivoWidget::sim) << "Mxyz";
-    }
-
     // The host adds an entry and rewrites the searched text; the search goes on with both, and
     // with PesquisarNovamente finds the added entry in the keystroke that asked for it.
     void fimItensListaPeloSlot() {
-        QFETCH(int, pesquisar_novamente);
-        QFETCH(QString, depois_de_mx);
-        const auto tratar = [](CampoVivo& c, QString& procurado) {
-            if (procurado == QLatin1String("Mx")) c.AddItem(u"Mxyz");
-            if (procurado == QLatin1String("Mariz")) procurado = QStringLiteral("Marx");
-        };
-        const QString acoes = QStringLiteral("t:mx|t:x|s:0,9|t:mariz");
-        const QStringList marias{"Maria", "Mario"};
-        Mensagens mensagens;
-        Janela j;
-        teste::Sessao r;
-        preparar(j, r, 2, 0, marias);
-        QSignalSpy avisos(j.campo, &qt::CampoVivoWidget::propriedadeAlterada);
-        QVERIFY(j.campo->setProperty(
-            "PesquisarNovamente",
-            QVariant::fromValue(static_cast<qt::CampoVivoWidget::eNaoSim>(pesquisar_novamente))));
-        QCOMPARE(avisos.size(), 1);
-        QCOMPARE(avisos[0][0].toString(), QStringLiteral("PesquisarNovamente"));
-        QCOMPARE(j.campo->campo().PesquisarNovamente(), pesquisar_novamente);
-        r.campo.PesquisarNovamente(pesquisar_novamente);
-        QObject::connect(j.campo, &qt::CampoVivoWidget::FimItensLista,
-                         [&](QString* t) { tratar(j.campo->campo(), *t); });
-        r.form.hospedeiro.tratadores.FimItensLista = [&](std::u16string& t) {
-            QString q = texto(t);
-            tratar(r.campo, q);
-            t = q.toStdU16String();
-        };
-        const QString primeira = acoes.left(4);
-        executar(j, primeira);
-        executar(r, primeira);
-        QCOMPARE(j.edicao()->text(), depois_de_mx);
-        executar(j, acoes.mid(5));
-        executar(r, acoes.mid(5));
-        conferir(j, r, mensagens);
-        QCOMPARE(j.campo->ListCount(), 3);
+        using W = qt::CampoVivoWidget;
+        for (const auto& [pesquisar_novamente, depois_de_mx] :
+             {std::pair{W::Nao, "Maria"}, {W::sim, "Mxyz"}}) {
+            const Linha nome{depois_de_mx};
+            fim_itens_lista(pesquisar_novamente, QString::fromLatin1(depois_de_mx));
+            if (QTest::currentTestFailed()) return;
+        }
     }
 
     void nomesAcessiveis() {

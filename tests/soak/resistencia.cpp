@@ -11,11 +11,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <pjtcampovivo/toolkit/headless/recordset_memoria.hpp>
@@ -42,10 +44,10 @@ constexpr std::size_t TextoMaximo = 20000;
 constexpr long CrescimentoPermitidoKiB = 4096;
 
 bool numero_permitido(int32_t n) {
-    namespace e = numero_erro;
-    return n == e::ArgumentoInvalido || n == e::Estouro || n == e::IndiceInvalido ||
-           n == e::ValorNulo || n == e::SomenteEmExecucao || n == e::CampoInexistente ||
-           n == FalhaInjetada;
+    using namespace numero_erro;
+    return std::ranges::count(std::array{ArgumentoInvalido, Estouro, IndiceInvalido, ValorNulo,
+                                         SomenteEmExecucao, CampoInexistente, FalhaInjetada},
+                              n) > 0;
 }
 
 long residente_kib() {
@@ -55,8 +57,9 @@ long residente_kib() {
     return residentes * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-long numero_do_ambiente(const char* nome, long padrao) {
-    const char* v = std::getenv(nome);
+// The i-th argument, else the environment variable, else the default.
+long numero(int argc, char** argv, int i, const char* variavel, long padrao) {
+    const char* v = i < argc ? argv[i] : std::getenv(variavel);
     return v != nullptr ? std::atol(v) : padrao;
 }
 
@@ -66,22 +69,16 @@ class Controle {
     Controle() {
         auto& t = s.form.hospedeiro.tratadores;
         t.KeyPress = [this](int16_t& KeyAscii) {
-            if (!cancelar_tecla) return;
-            cancelar_tecla = false;
-            KeyAscii = 0;
+            if (std::exchange(cancelar_tecla, false)) KeyAscii = 0;
         };
         t.FimItensLista = [this](std::u16string& TextoProcurado) {
-            if (!no_fim_da_lista) return;
-            const std::vector<std::u16string> entradas = std::move(*no_fim_da_lista);
-            no_fim_da_lista.reset();
-            for (const auto& e : entradas) s.campo.AddItem(e);
+            const auto entradas = std::exchange(no_fim_da_lista, std::nullopt);
+            if (!entradas) return;
+            for (const auto& e : *entradas) s.campo.AddItem(e);
             TextoProcurado += u"x";
         };
         t.Change = [this] {
-            if (!texto_no_change) return;
-            const std::u16string texto = std::move(*texto_no_change);
-            texto_no_change.reset();
-            s.campo.Text(texto);
+            if (const auto t = std::exchange(texto_no_change, std::nullopt)) s.campo.Text(*t);
         };
     }
     Sessao s;
@@ -105,25 +102,23 @@ class Resistencia {
         Controle& c = *controles_[k];
         acao_ = "?";
         armada_.clear();
+        falha.clear();
         renovar_ = false;
         try {
             agir(c);
         } catch (const Erro& e) {
             ++erros_[e.numero()];
-            if (!numero_permitido(e.numero())) {
-                falha =
-                    std::string(acao_) + ": error " + std::to_string(e.numero()) + " " + e.what();
-                return false;
-            }
+            if (!numero_permitido(e.numero()))
+                falha = acao_ + ": error " + std::to_string(e.numero()) + " " + e.what();
         } catch (const std::exception& e) {
-            falha = std::string(acao_) + ": unexpected exception " + e.what();
-            return false;
+            falha = acao_ + ": unexpected exception " + e.what();
         }
+        if (!falha.empty()) return false;
         c.s.form.txtCombo.falhas().limpar();
         c.s.form.cboCombo.falhas().limpar();
         c.s.esquecer();
         if (!verificar(c, falha)) {
-            falha = std::string(acao_) + ": " + falha;
+            falha = acao_ + ": " + falha;
             if (!armada_.empty()) falha += " (armed to fail: " + armada_ + ")";
             return false;
         }
@@ -146,12 +141,9 @@ class Resistencia {
         static constexpr std::u16string_view Letras =
             u"0123456789012345678901234567890123456789abcXYZçÃé -,./:#'";
         std::u16string t;
-        for (int i = 0; i < tamanho; ++i) {
-            if (chance(200)) {
-                t += u"\U0001F600";  // a pair, which a cut may split
-            } else {
-                t += Letras[static_cast<std::size_t>(entre(0, int(Letras.size()) - 1))];
-            }
+        for (int i = 0; i < tamanho; ++i) {  // now and then a pair, which a cut may split
+            t += chance(200) ? u"\U0001F600"
+                             : Letras.substr(std::size_t(entre(0, int(Letras.size()) - 1)), 1);
         }
         return t;
     }
@@ -179,100 +171,82 @@ class Resistencia {
                 .falhar(armada_.substr(9, armada_.find(' ') - 9), armada_.back() - '0',
                         FalhaInjetada);
         }
-        // Typing is drawn six times as often, keys and focus twice.
-        static constexpr std::array<int, 32> Sorteio = {0,  0,  0,  0,  0,  0,  6,  6,  8,  9,  10,
-                                                        10, 12, 13, 14, 14, 14, 17, 18, 19, 20, 20,
-                                                        22, 23, 24, 25, 25, 25, 28, 29, 30, 31};
-        switch (Sorteio[static_cast<std::size_t>(entre(0, 31))]) {
-            case 0:
-                acao_ = "teclar";
-                return form.teclar(texto(entre(1, 8)));
-            case 6:
-                acao_ = "tecla";
-                return form.tecla(static_cast<headless::Tecla>(entre(0, 7)));
-            case 8:
-                acao_ = "selecionar";
-                return form.selecionar(entre(-2, quanto + 2), entre(-2, quanto + 2));
-            case 9:
-                acao_ = "colar";
-                return form.colar(texto(chance(8) ? entre(200, 5000) : entre(0, 20)));
-            case 10:
-                acao_ = "focar/sair";
-                return chance(2) ? form.focar() : form.sair();
-            case 12:
-                acao_ = "clicar";
-                return form.clicar(static_cast<int16_t>(entre(-1, n)));
-            case 13:
-                acao_ = "abrir/duplo";
-                return chance(3) ? form.duplo() : form.abrir();
-            case 14:
-                acao_ = "Mascara/Estilo/MaxLength/casas/caixa alta";
-                if (chance(3)) return campo.Mascara(chance(20) ? entre(-1, 16) : entre(0, 15));
-                if (chance(4)) return campo.Estilo(entre(0, 2));
-                if (chance(3)) return campo.MaxLength(static_cast<int16_t>(entre(-1, 60)));
-                if (chance(2)) return campo.QuantidadeCasasDecimais(entre(0, 4));
-                return campo.CapsLockMixed(entre(0, 2));
-            case 17:
-                acao_ = "Text";
-                return campo.Text(texto(entre(0, 30)));
-            case 18:
-                acao_ = "SelStart/SelLength/SelText";
-                if (chance(3)) return campo.SelText(texto(entre(0, 5)));
-                if (chance(2)) return campo.SelStart(entre(-1, quanto + 1));
-                return campo.SelLength(entre(-1, quanto + 1));
-            case 19:
-                acao_ = "ListIndex";
-                return campo.ListIndex(static_cast<int16_t>(entre(-2, n)));
-            case 20:
-                acao_ = "AddItem";
-                if (chance(4)) {
-                    return campo.AddItem(texto(entre(0, 12)), entre(-1, n + 1), texto(entre(0, 4)));
-                }
-                return campo.AddItem(texto(entre(0, 12)), std::nullopt, texto(entre(0, 4)));
-            case 22:
-                acao_ = "RemoveItem/Clear";
-                if (chance(6)) return campo.Clear();
-                return campo.RemoveItem(static_cast<int16_t>(entre(-1, n)));
-            case 23:
-                acao_ = "Carregar";
-                return carregar(campo);
-            case 24:
-                acao_ = "PosicionarPorItem";
-                if (chance(3)) return campo.PosicionarPorItemData(texto(entre(0, 3)));
-                return campo.PosicionarPorItem(texto(entre(0, 4)));
-            case 25:
-                acao_ = "hospede KeyPress/FimItensLista/Change";
-                if (chance(3)) {
-                    c.cancelar_tecla = true;
-                } else if (chance(2)) {
-                    c.no_fim_da_lista = std::vector<std::u16string>{texto(entre(0, 6)), texto(3)};
-                } else {
-                    c.texto_no_change = texto(entre(0, 10));
-                }
-                return form.teclar(texto(entre(1, 3)));
-            case 28:
-                acao_ = "modo";
-                form.hospedeiro.modo_usuario = !form.hospedeiro.modo_usuario;
-                return;
-            case 29: {
-                acao_ = "WriteProperties/ReadProperties";
-                teste::BolsaMapa bolsa;
-                campo.WriteProperties(bolsa);
-                Controle& outro = *controles_[static_cast<std::size_t>(
-                    entre(0, static_cast<int>(controles_.size()) - 1))];
-                return outro.s.campo.ReadProperties(bolsa);
-            }
-            case 30:
-                acao_ = "Enabled/Refresh/redimensionar";
-                if (chance(3)) return campo.Enabled(!campo.Enabled());
-                if (chance(2)) return campo.Refresh();
-                return form.hospedeiro.redimensionar(entre(0, 6000), entre(0, 2000));
-            default:
-                acao_ = "novo";
-                if (!chance(20)) return form.tecla(headless::Tecla::Backspace);
-                renovar_ = true;
-                return;
-        }
+        // Each action with its weight in 32 draws.
+        const std::pair<const char*, std::function<void()>> acoes[] = {
+            {"teclar", [&] { form.teclar(texto(entre(1, 8))); }},
+            {"tecla", [&] { form.tecla(static_cast<headless::Tecla>(entre(0, 7))); }},
+            {"selecionar", [&] { form.selecionar(entre(-2, quanto + 2), entre(-2, quanto + 2)); }},
+            {"colar", [&] { form.colar(texto(chance(8) ? entre(200, 5000) : entre(0, 20))); }},
+            {"focar/sair", [&] { chance(2) ? form.focar() : form.sair(); }},
+            {"clicar", [&] { form.clicar(static_cast<int16_t>(entre(-1, n))); }},
+            {"abrir/duplo", [&] { chance(3) ? form.duplo() : form.abrir(); }},
+            {"Mascara/Estilo/MaxLength/casas/caixa alta",
+             [&] {
+                 if (chance(3)) return campo.Mascara(chance(20) ? entre(-1, 16) : entre(0, 15));
+                 if (chance(4)) return campo.Estilo(entre(0, 2));
+                 if (chance(3)) return campo.MaxLength(static_cast<int16_t>(entre(-1, 60)));
+                 if (chance(2)) return campo.QuantidadeCasasDecimais(entre(0, 4));
+                 campo.CapsLockMixed(entre(0, 2));
+             }},
+            {"Text", [&] { campo.Text(texto(entre(0, 30))); }},
+            {"SelStart/SelLength/SelText",
+             [&] {
+                 if (chance(3)) return campo.SelText(texto(entre(0, 5)));
+                 if (chance(2)) return campo.SelStart(entre(-1, quanto + 1));
+                 campo.SelLength(entre(-1, quanto + 1));
+             }},
+            {"ListIndex", [&] { campo.ListIndex(static_cast<int16_t>(entre(-2, n))); }},
+            {"AddItem",
+             [&] {
+                 const auto onde = chance(4) ? std::optional<int>(entre(-1, n + 1)) : std::nullopt;
+                 campo.AddItem(texto(entre(0, 12)), onde, texto(entre(0, 4)));
+             }},
+            {"RemoveItem/Clear",
+             [&] {
+                 chance(6) ? campo.Clear() : campo.RemoveItem(static_cast<int16_t>(entre(-1, n)));
+             }},
+            {"Carregar", [&] { carregar(campo); }},
+            {"PosicionarPorItem",
+             [&] {
+                 if (chance(3)) return campo.PosicionarPorItemData(texto(entre(0, 3)));
+                 campo.PosicionarPorItem(texto(entre(0, 4)));
+             }},
+            {"hospede KeyPress/FimItensLista/Change",
+             [&] {
+                 if (chance(3)) {
+                     c.cancelar_tecla = true;
+                 } else if (chance(2)) {
+                     c.no_fim_da_lista = std::vector<std::u16string>{texto(entre(0, 6)), texto(3)};
+                 } else {
+                     c.texto_no_change = texto(entre(0, 10));
+                 }
+                 form.teclar(texto(entre(1, 3)));
+             }},
+            {"modo", [&] { form.hospedeiro.modo_usuario = !form.hospedeiro.modo_usuario; }},
+            {"WriteProperties/ReadProperties",
+             [&] {
+                 teste::BolsaMapa bolsa;
+                 campo.WriteProperties(bolsa);
+                 const auto k = static_cast<std::size_t>(entre(0, int(controles_.size()) - 1));
+                 controles_[k]->s.campo.ReadProperties(bolsa);
+             }},
+            {"Enabled/Refresh/redimensionar",
+             [&] {
+                 if (chance(3)) return campo.Enabled(!campo.Enabled());
+                 if (chance(2)) return campo.Refresh();
+                 form.hospedeiro.redimensionar(entre(0, 6000), entre(0, 2000));
+             }},
+            {"novo",  // now and then the form is replaced by a fresh one, the old one destroyed
+             [&] { chance(20) ? void(renovar_ = true) : form.tecla(headless::Tecla::Backspace); }},
+        };
+        // Typing is drawn six times as often as most, keys, focus and list entries twice, the
+        // property setters and the host's handlers three times.
+        static constexpr std::array<std::size_t, 32> Sorteio = {
+            0, 0, 0, 0,  0,  0,  1,  1,  2,  3,  4,  4,  5,  6,  7,  7,
+            7, 8, 9, 10, 11, 11, 12, 13, 14, 15, 15, 15, 16, 17, 18, 19};
+        const auto& [nome, acao] = acoes[Sorteio[static_cast<std::size_t>(entre(0, 31))]];
+        acao_ = nome;
+        acao();
     }
 
     void carregar(CampoVivo& campo) {
@@ -311,8 +285,8 @@ class Resistencia {
 
     static void limitar(Controle& c) {
         if (c.s.form.cboCombo.lista().size() > ListaMaxima) c.s.campo.Clear();
-        if (c.s.form.txtCombo.texto().size() > TextoMaximo ||
-            c.s.form.cboCombo.texto().size() > TextoMaximo) {
+        if (std::max(c.s.form.txtCombo.texto().size(), c.s.form.cboCombo.texto().size()) >
+            TextoMaximo) {
             c.s.form.hospedeiro.modo_usuario = true;
             c.s.campo.Text(u"");
         }
@@ -321,7 +295,7 @@ class Resistencia {
 
     std::mt19937_64 sorte_;
     std::vector<std::unique_ptr<Controle>> controles_;
-    const char* acao_ = "?";
+    std::string acao_;
     bool renovar_ = false;
     std::string armada_;  // the toolkit failure armed for this action
     std::map<int32_t, long> erros_;
@@ -333,11 +307,9 @@ class Resistencia {
 
 int main(int argc, char** argv) {
     using Relogio = std::chrono::steady_clock;
-    const long acoes = argc > 1 ? std::atol(argv[1])
-                                : pjtCampoVivo::numero_do_ambiente("CAMPOVIVO_ACOES", 1000000);
-    const auto semente = static_cast<uint64_t>(
-        argc > 2 ? std::atol(argv[2])
-                 : pjtCampoVivo::numero_do_ambiente("CAMPOVIVO_SEMENTE", 20261207));
+    const long acoes = pjtCampoVivo::numero(argc, argv, 1, "CAMPOVIVO_ACOES", 1000000);
+    const auto semente =
+        static_cast<uint64_t>(pjtCampoVivo::numero(argc, argv, 2, "CAMPOVIVO_SEMENTE", 20261207));
     if (acoes <= 0) {
         std::fprintf(stderr, "resistencia: the number of actions must be positive\n");
         return 2;

@@ -83,20 +83,15 @@ TEST_F(BancoTeste, LeValoresComoUmRecordset) {
 // Missing or damaged files fail with a toolkit error naming the file,
 // wherever SQLite notices it, and what loaded before stays consistent.
 TEST_F(BancoTeste, ArquivoCortadoOuEstragadoFalhaComErroDoToolkit) {
-    executar("CREATE TABLE nomes (id INTEGER, nome TEXT);");
-    executar("BEGIN;");
-    for (int i = 0; i < 3000; ++i) {
-        executar("INSERT INTO nomes VALUES (" + std::to_string(i) + ", '" +
-                 std::string(40, static_cast<char>('a' + i % 26)) + "');");
-    }
-    executar("COMMIT;");
+    // 3000 names of 40 times one letter, 'a' + id % 26.
+    executar(
+        "CREATE TABLE nomes (id INTEGER, nome TEXT); INSERT INTO nomes WITH RECURSIVE"
+        " n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999) SELECT i,"
+        " replace(hex(zeroblob(40)), '00', char(97 + i % 26)) FROM n;");
     sqlite3_close(banco_);
     banco_ = nullptr;
-    std::string bom;
-    {
-        std::ifstream f(caminho_, std::ios::binary);
-        bom.assign(std::istreambuf_iterator<char>(f), {});
-    }
+    std::ifstream f(caminho_, std::ios::binary);
+    const std::string bom{std::istreambuf_iterator<char>(f), {}};
     ASSERT_GT(bom.size(), 64u * 1024);
     std::string paginas_trocadas = bom;  // schema intact, table pages overwritten
     for (std::size_t i = 8192; i < paginas_trocadas.size(); i += 97)
@@ -159,6 +154,16 @@ TEST_F(BancoTeste, CarregarCampoDesconhecidoFalhaCom3265) {
     }
 }
 
+TEST_F(BancoTeste, CarregarComValorNuloGuardaOQueJaCarregou) {
+    teste::Sessao s;
+    s.campo.Estilo(1);
+    RecordsetSqlite rs(arquivo(), u"SELECT nome FROM cidades ORDER BY rowid");
+    EXPECT_EQ(teste::numero_de([&] { s.campo.Carregar(&rs, u"nome"); }), numero_erro::ValorNulo);
+    ASSERT_EQ(s.campo.ListCount(), 4);
+    EXPECT_EQ(s.campo.List(1), u"Rio de Janeiro");  // trimmed
+    EXPECT_EQ(s.campo.ItemData(3), u"");
+}
+
 // A writer that keeps the lock makes the reader fail with SQLITE_BUSY once its wait is over; one
 // that holds it only for a moment is waited for.
 TEST_F(BancoTeste, BancoTravadoEsperaOuFalhaComClareza) {
@@ -181,28 +186,17 @@ TEST_F(BancoTeste, BancoTravadoEsperaOuFalhaComClareza) {
     EXPECT_EQ(nome, u"Nova");
 }
 
-TEST_F(BancoTeste, CarregarComValorNuloGuardaOQueJaCarregou) {
-    teste::Sessao s;
-    s.campo.Estilo(1);
-    RecordsetSqlite rs(arquivo(), u"SELECT nome FROM cidades ORDER BY rowid");
-    EXPECT_EQ(teste::numero_de([&] { s.campo.Carregar(&rs, u"nome"); }), numero_erro::ValorNulo);
-    ASSERT_EQ(s.campo.ListCount(), 4);
-    EXPECT_EQ(s.campo.List(1), u"Rio de Janeiro");  // trimmed
-    EXPECT_EQ(s.campo.ItemData(3), u"");
-}
-
-}  // namespace
 // In write-ahead mode recent pages live beside the file, which is then shorter than the
 // database: that is not a cut file.
 TEST_F(BancoTeste, BancoEmModoWalNaoPareceCortado) {
-    executar("PRAGMA journal_mode=WAL; CREATE TABLE nomes (nome TEXT);");
-    executar("BEGIN;");
-    for (int i = 0; i < 500; ++i)
-        executar("INSERT INTO nomes VALUES ('" + std::string(100, 'n') + "');");
-    executar("COMMIT;");
+    executar(
+        "PRAGMA journal_mode=WAL; CREATE TABLE nomes (nome TEXT); INSERT INTO nomes WITH"
+        " RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 500) SELECT"
+        " replace(hex(zeroblob(100)), '00', 'n') FROM n;");
     ASSERT_LT(fs::file_size(caminho_), 500u * 100);
     RecordsetSqlite rs(arquivo(), u"SELECT count(*) AS n FROM nomes");
     EXPECT_EQ(rs.Campo(u"n"), u"500");
 }
 
+}  // namespace
 }  // namespace pjtCampoVivo
