@@ -144,14 +144,6 @@ std::u16string formatar_saida_inscricao_estadual_uf(std::u16string_view texto,
     return Comuns::ExtrairInscricaoEstadual(texto, uf);
 }
 
-Moldagem AjustesCampo::moldagem() const noexcept {
-    if (mascara == valor(eMascara::CNPJ) && cnpj_alfanumerico) return Moldagem::CNPJAlfanumerico;
-    if (mascara == valor(eMascara::Telefone) && telefone_ddd) return Moldagem::TelefoneDDD;
-    if (mascara == valor(eMascara::InscricaoEstadual) && Comuns::UFConhecida(uf))
-        return Moldagem::InscricaoUF;
-    return Moldagem::Mascara;
-}
-
 SinaisFormatacao formatar_campo_entrada_em(AjustesCampo& campo, std::u16string_view texto,
                                            eEntradaDe entrada, std::u16string& saida) {
     int16_t& max_length = campo.max_length;

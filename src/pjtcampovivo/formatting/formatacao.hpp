@@ -14,6 +14,7 @@
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
 #include <pjtcampovivo/validation/checagem_saida.hpp>
+#include <pjtcampovivo/validation/inscricao_estadual.hpp>
 
 namespace pjtCampoVivo {
 
@@ -106,8 +107,20 @@ struct PJTCAMPOVIVO_ENGINE_EXPORT AjustesCampo {
     bool telefone_ddd = false;
     std::u16string_view uf;  // not owned: the caller keeps it alive
 
-    // A setting counts only with its own mask; a unit only when known.
-    Moldagem moldagem() const noexcept;
+    // A setting counts only with its own mask; a unit only when known. Inline: a field asks
+    // on every key.
+    Moldagem moldagem() const noexcept {
+        switch (mascara) {
+            case valor(eMascara::CNPJ):
+                return cnpj_alfanumerico ? Moldagem::CNPJAlfanumerico : Moldagem::Mascara;
+            case valor(eMascara::Telefone):
+                return telefone_ddd ? Moldagem::TelefoneDDD : Moldagem::Mascara;
+            case valor(eMascara::InscricaoEstadual):
+                return Comuns::UFConhecida(uf) ? Moldagem::InscricaoUF : Moldagem::Mascara;
+            default:
+                return Moldagem::Mascara;
+        }
+    }
 };
 
 // The display text of such a field, typed or moved in as a whole: formatar_entrada_em for
