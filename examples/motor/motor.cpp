@@ -105,6 +105,27 @@ int main() {
              formatar_entrada(u"123", eMascara::CNPF, 14, 0, eEntradaDe::eeMove).texto,
              u"000.000.001-23");
 
+    // A field whose settings switch a variant on beside its mask: the mobile number with its
+    // area code, and the state registration of SP. The engine picks the routines.
+    AjustesCampo celular;
+    celular.mascara = valor(eMascara::Telefone);
+    celular.telefone_ddd = true;
+    celular.max_length = variante_mascara(u"TelefoneDDD")->max_length;
+    const std::u16string exibido =
+        formatar_campo_entrada(celular, u"11912345678", eEntradaDe::eeteclado).texto;
+    conferir("celular, digitado 11912345678", exibido, u"(11) 91234-5678");
+    conferir("celular, valor de " + utf8(exibido), formatar_campo_saida(celular, exibido),
+             u"11912345678");
+    AjustesCampo inscricao;
+    inscricao.mascara = valor(eMascara::InscricaoEstadual);
+    inscricao.uf = u"SP";
+    const ChecagemSaida* checagem = checagem_saida_campo(inscricao);
+    conferir("inscrição SP 110.042.490.115 válida",
+             checagem->valido(u"110.042.490.115") ? u"sim" : u"não", u"não");
+    conferir("inscrição SP, mensagem", checagem->prompt,
+             u"A inscrição estadual esta preenchida incorretamente para SP, faça como no "
+             u"exemplo: 110.042.490.114");
+
     for (const Checagem& c : checagens) {
         const bool obtido = c.valido(c.texto);
         conferir(std::string(c.nome) + " " + utf8(c.texto) + " válido", obtido ? u"sim" : u"não",
