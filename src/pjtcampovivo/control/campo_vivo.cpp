@@ -1,5 +1,7 @@
 #include <pjtcampovivo/control/campo_vivo.hpp>
 
+#include <algorithm>
+
 #include <pjtcampovivo/control/teclas.hpp>
 
 #include <pjtcampovivo/formatting/enumeracoes.hpp>
@@ -155,8 +157,7 @@ void CampoVivo::Mascara(int32_t valor) {
     // A value outside the masks keeps MaxLength as it is.
     if (const auto config = configuracao_mascara(valor)) {
         if (config->casas_decimais != 0) QuantidadeCasasDecimais(config->casas_decimais);
-        MaxLength(telefone_ddd() ? variante_mascara(u"TelefoneDDD")->max_length
-                                 : config->max_length);
+        MaxLength(comprimento_da_mascara());
         if (config->alinhamento != 0)
             txtCombo_.Alignment(static_cast<int16_t>(config->alinhamento));
     }
@@ -201,10 +202,7 @@ void CampoVivo::PesquisarNovamente(int32_t valor) {
 
 void CampoVivo::TelefoneDDD(int32_t valor) {
     TelefoneDDD_ = valor;
-    if (Mascara_ == pjtCampoVivo::valor(eMascara::Telefone)) {
-        MaxLength(telefone_ddd() ? variante_mascara(u"TelefoneDDD")->max_length
-                                 : configuracao_mascara(Mascara_)->max_length);
-    }
+    if (Mascara_ == pjtCampoVivo::valor(eMascara::Telefone)) MaxLength(comprimento_da_mascara());
     hospedeiro_.PropertyChanged(u"TelefoneDDD");
 }
 
@@ -227,21 +225,15 @@ void CampoVivo::UF(std::u16string_view valor) {
     // The number already in the field takes the new unit's shape, as if the host assigned it
     // in that shape: a box given its own text again would not change, nor re-format.
     if (Mascara_ != pjtCampoVivo::valor(eMascara::InscricaoEstadual)) return;
-    std::u16string texto = Text();
-    const int32_t flag = SeparadorInserido;
-    const int32_t entrada = lngEntradaDe_;
-    lngEntradaDe_ = 1;
-    int32_t negativo = 0;
     std::u16string moldado;
-    try {
+    {
+        const detail::ValorNoEscopo flag(SeparadorInserido);
+        const detail::ValorNoEscopo entrada(lngEntradaDe_);
+        lngEntradaDe_ = 1;
+        std::u16string texto = Text();
+        int32_t negativo = 0;
         moldado = formatar_campo(texto, negativo);
-    } catch (...) {
-        SeparadorInserido = flag;
-        lngEntradaDe_ = entrada;
-        throw;
     }
-    SeparadorInserido = flag;
-    lngEntradaDe_ = entrada;
     Text(moldado);
 }
 
@@ -254,8 +246,9 @@ AjustesCampo CampoVivo::ajustes() const noexcept {
                         UF_};
 }
 
-bool CampoVivo::telefone_ddd() const noexcept {
-    return Mascara_ == valor(eMascara::Telefone) && TelefoneDDD_ == valor(eNaoSim::sim);
+int16_t CampoVivo::comprimento_da_mascara() const noexcept {
+    const VarianteMascara* variante = variante_em_uso();
+    return variante != nullptr ? variante->max_length : configuracao_mascara(Mascara_)->max_length;
 }
 
 std::u16string CampoVivo::formatar_campo(std::u16string& texto, int32_t& negativo) {
@@ -438,9 +431,11 @@ bool CampoVivo::letra_em_maiuscula(char16_t maiuscula) const {
         case Moldagem::CNPJAlfanumerico:
             return true;
         case Moldagem::InscricaoUF:
-            // ISENTO's letters, and SP's rural P.
+            // ISENTO's letters, and a letter the unit's shapes hold (SP's rural P).
             return std::u16string_view(u"ISENTO").find(maiuscula) != std::u16string_view::npos ||
-                   (maiuscula == u'P' && letras::maiusculas(UF_) == u"SP");
+                   std::ranges::any_of(
+                       Comuns::MoldesInscricaoEstadual(UF_),
+                       [&](std::u16string_view m) { return !m.empty() && m[0] == maiuscula; });
         case Moldagem::Mascara:
         case Moldagem::TelefoneDDD:
             break;

@@ -233,7 +233,9 @@ class PJTCAMPOVIVO_CONTROL_EXPORT CampoVivo {
     // The settings that choose the routines of the field's text (the variants beside the
     // masks); the places that differ by them switch on ajustes().moldagem().
     AjustesCampo ajustes() const noexcept;
-    bool telefone_ddd() const noexcept;
+    // MaxLength that the Mascara setter gives a mask of the table: the variant's in use,
+    // else the mask's own.
+    int16_t comprimento_da_mascara() const noexcept;
     // The live formatting of both boxes: FormatarTextoEntrada with the field's settings, or
     // the shaping of the variant the field's settings switch on.
     std::u16string formatar_campo(std::u16string& texto, int32_t& negativo);

@@ -48,4 +48,18 @@ class FlagNoEscopo {
     bool& flag_;
 };
 
+// Keeps a variable's value and puts it back when the scope ends, failures included.
+template <typename T>
+class ValorNoEscopo {
+  public:
+    explicit ValorNoEscopo(T& variavel) noexcept : variavel_(variavel), antes_(variavel) {}
+    ~ValorNoEscopo() { variavel_ = antes_; }
+    ValorNoEscopo(const ValorNoEscopo&) = delete;
+    ValorNoEscopo& operator=(const ValorNoEscopo&) = delete;
+
+  private:
+    T& variavel_;
+    T antes_;
+};
+
 }  // namespace pjtCampoVivo::detail

@@ -92,18 +92,14 @@ TextoFormatado formatar_variante(AjustesCampo campo, std::u16string_view texto, 
 
 TextoFormatado formatar_cnpj_alfanumerico_entrada(std::u16string_view texto, int16_t& max_length,
                                                   eEntradaDe entrada) {
-    AjustesCampo campo;
-    campo.mascara = valor(eMascara::CNPJ);
-    campo.cnpj_alfanumerico = true;
-    return formatar_variante(campo, texto, max_length, entrada);
+    return formatar_variante({.mascara = valor(eMascara::CNPJ), .cnpj_alfanumerico = true}, texto,
+                             max_length, entrada);
 }
 
 TextoFormatado formatar_telefone_ddd_entrada(std::u16string_view texto, int16_t& max_length,
                                              eEntradaDe entrada) {
-    AjustesCampo campo;
-    campo.mascara = valor(eMascara::Telefone);
-    campo.telefone_ddd = true;
-    return formatar_variante(campo, texto, max_length, entrada);
+    return formatar_variante({.mascara = valor(eMascara::Telefone), .telefone_ddd = true}, texto,
+                             max_length, entrada);
 }
 
 std::u16string formatar_saida(std::u16string_view texto, eMascara mascara, int32_t casas_decimais) {

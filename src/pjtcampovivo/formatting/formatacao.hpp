@@ -105,7 +105,7 @@ struct PJTCAMPOVIVO_ENGINE_EXPORT AjustesCampo {
     int16_t max_length = 0;
     bool cnpj_alfanumerico = false;
     bool telefone_ddd = false;
-    std::u16string_view uf;  // not owned: the caller keeps it alive
+    std::u16string_view uf{};  // not owned: the caller keeps it alive
 
     // A setting counts only with its own mask; a unit only when known. Inline: a field asks
     // on every key.

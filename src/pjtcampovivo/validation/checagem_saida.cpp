@@ -105,21 +105,13 @@ std::array<ChecagemSaida, Comuns::QuantidadeUF> montar_checagens(std::index_sequ
                           u"Inscrição estadual informada incorretamente", true}...};
 }
 
-constexpr char16_t maiuscula(char16_t c) noexcept {
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
-
 }  // namespace
 
 const ChecagemSaida* checagem_saida_inscricao_estadual(std::u16string_view uf) {
     static const auto checagens =
         montar_checagens(std::make_index_sequence<Comuns::QuantidadeUF>());
-    if (uf.size() != 2) return nullptr;
-    for (std::size_t i = 0; i < Comuns::QuantidadeUF; ++i) {
-        const std::u16string_view s = Comuns::SiglasUF()[i];
-        if (maiuscula(uf[0]) == s[0] && maiuscula(uf[1]) == s[1]) return &checagens[i];
-    }
-    return nullptr;
+    const auto i = Comuns::IndiceUF(uf);
+    return i ? &checagens[*i] : nullptr;
 }
 
 const ChecagemSaida* checagem_saida(int32_t mascara) noexcept {

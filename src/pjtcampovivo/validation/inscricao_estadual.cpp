@@ -1,6 +1,7 @@
 #include <pjtcampovivo/validation/inscricao_estadual.hpp>
 
 #include <cstdint>
+#include <iterator>
 
 #include <pjtcampovivo/validation/comuns.hpp>
 #include <pjtcampovivo/validation/conversao.hpp>
@@ -416,6 +417,12 @@ std::u16string_view NomeResultado(ResultadoInscricaoEstadual r) noexcept {
 
 bool UFConhecida(std::u16string_view UF) noexcept {
     return unidade(UF) != nullptr;
+}
+
+std::optional<std::size_t> IndiceUF(std::u16string_view UF) noexcept {
+    const Unidade* u = unidade(UF);
+    if (u == nullptr) return std::nullopt;
+    return static_cast<std::size_t>(u - std::begin(unidades));
 }
 
 const std::array<std::u16string_view, QuantidadeUF>& SiglasUF() noexcept {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <pjtcampovivo/engine_export.hpp>
 #include <string>
 #include <string_view>
@@ -44,6 +45,8 @@ PJTCAMPOVIVO_ENGINE_EXPORT bool InscricaoEstadualValida(std::u16string_view Text
 
 // True for the 26 states and DF, in either case.
 PJTCAMPOVIVO_ENGINE_EXPORT bool UFConhecida(std::u16string_view UF) noexcept;
+// The unit's place in SiglasUF(), in either case; nothing for an unknown code.
+PJTCAMPOVIVO_ENGINE_EXPORT std::optional<std::size_t> IndiceUF(std::u16string_view UF) noexcept;
 
 // How many units there are, and their codes in capitals, in the order of the units' names
 // (Acre, Alagoas, Amapá, Amazonas, ...).
