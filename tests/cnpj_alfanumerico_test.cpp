@@ -60,7 +60,7 @@ TEST(CNPJAlfanumerico, ExtrairERotina) {
         {u"ABCDEFGHIJKL1X2Y345", u"ABCDEFGHIJKL12345", u"AB.CDE.FGH/IJKL-12"},
         {u"ç1é2\u0661ｂ", u"12", u"12"},
         {u"-/. ", u"", u""},
-        {u"12ABC34501DEX35", u"12ABC34501DE35", u"12.ABC.345/01DE-35"},
+        {u"12ABC34501DEx35", u"12ABC34501DE35", u"12.ABC.345/01DE-35"},
         {u"12ABC34501DE3599", u"12ABC34501DE3599", u"12.ABC.345/01DE-35"},
     };
     for (const auto& [texto, caracteres, exibido] : casos) {
