@@ -49,6 +49,7 @@ TEST(TelefoneDDD, ColadoEAtribuido) {
         {u"tel. 21 2345-6789", teclado, u"(21) 2345-67"},  // cut to 15 first
         {u"+55 11 91234-5678", teclado, u"(55) 1191-2345"},
         {u"tel. 21 2345-6789", move, u"(21) 2345-6789"},
+        {u"+55 (11) 3456-7890", move, u"(11) 3456-7890"},  // 12 digits with the country code
         // Only 12 or 13 digits beginning with 55 carry a country code: 55 is also an area code.
         {u"55912345678", move, u"(55) 91234-5678"},
         {u"5534567890", move, u"(55) 3456-7890"},
