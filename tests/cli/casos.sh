@@ -297,6 +297,7 @@ foreign-parameter|Mascara|{"chamar":"DdMmAaaa","args":{"Texto":"1","Mascara":3}}
 json-string|not a JSON object|"chamar"
 json-leading-zero|line 1|{"set":"MaxLength","valor":01}
 json-single-quotes|line 1|{'set':'Text','valor':'a'}
+json-trailing-comma|line 1|{"set":"Text","valor":"a",}
 json-bad-escape|line 1|{"set":"Text","valor":"a\x"}
 json-unterminated|line 1|{"set":"Text","valor":"a
 unknown-property|unknown property "Cor"|{"set":"Cor","valor":1}
