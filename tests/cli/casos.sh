@@ -296,6 +296,7 @@ args-not-object|args|{"chamar":"Cep","args":["1"]}
 foreign-parameter|Mascara|{"chamar":"DdMmAaaa","args":{"Texto":"1","Mascara":3}}
 json-string|not a JSON object|"chamar"
 json-leading-zero|line 1|{"set":"MaxLength","valor":01}
+json-plus-sign|line 1|{"set":"MaxLength","valor":+1}
 json-single-quotes|line 1|{'set':'Text','valor':'a'}
 json-trailing-comma|line 1|{"set":"Text","valor":"a",}
 json-bad-escape|line 1|{"set":"Text","valor":"a\x"}
