@@ -358,8 +358,9 @@ grupo_carregar() {
         carregar --sqlite "$db" --sql "SELECT nome FROM cidades WHERE nome LIKE 'São%'" \
         --item nome --posicionar SÃO
 
-    # Positioning options (the matching rules are the list session script's): prefixes
-    # compared in capitals, the later option's record winning. Each row checks the last line.
+    # Positioning options (last match wins: the list session script): prefixes compared in
+    # capitals on the value as read (before trimming), the later option's record winning.
+    # Each row checks the last line.
     local nome argumentos selecao
     while IFS='|' read -r nome selecao argumentos; do
         [[ -z $nome || $nome == \#* ]] && continue
@@ -370,6 +371,7 @@ grupo_carregar() {
     done <<'LINHAS'
 # name|last line (";" for a tab)|options
 accent-capitals|ListIndex;4;São Paulo|--posicionar sÃo
+untrimmed-value|ListIndex;-1;|--posicionar rio
 item-data|ListIndex;2;Campinas|--itemdata codigo --posicionar-itemdata 3509
 later-record-wins|ListIndex;2;Campinas|--itemdata codigo --posicionar belo --posicionar-itemdata 3509
 LINHAS
