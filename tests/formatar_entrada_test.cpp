@@ -26,7 +26,6 @@ TEST(Dispatcher, CortaMoldaEDevolve) {
         // MaxLength 0 or less becomes 50; masks without a routine show the cut text.
         {std::u16string(60, u'x'), 0, 0, 0, teclado, 0, std::u16string(50, u'x'),
          std::u16string(50, u'x'), 50, 0, 0},
-        {u"123", 13, 0, 0, movido, 0, u"000.000.000.001-23", u"123", 50, 0, 1},
         // Any other mask value shows nothing, but the cut is still written back.
         {u"1234", 65537, 22, 0, teclado, 0, u"", u"1234", 22, 0, 0},  // 1 in its low 16 bits
         // Grouped masks keep the last MaxLength characters of what they shaped.
@@ -34,10 +33,8 @@ TEST(Dispatcher, CortaMoldaEDevolve) {
         {u"1234567800", 14, 10, 0, teclado, 0, u"345.678/00", u"1234567800", 10, 0, 0},
         // The minus sign is written back, and a 1 on entry is never cleared.
         {u"5", 1, 22, 2, teclado, 1, u"-0,05", u"5", 22, 1, 1},
-        {u"-12", 2, 22, 0, teclado, 0, u"-12", u"12", 22, 1, 1},
         // Moved-in CPF and CNPJ are filled with zeros; Texto keeps the cut text.
         {u"12345", 14, 3, 0, movido, 0, u"00.000.000/0001-23", u"123", 3, 0, 0},
-        {u"abc", 14, 22, 0, movido, 0, u"", u"", 22, 0, 0},  // no digits: the typed path
     };
     for (const auto& l : linhas) {
         SCOPED_TRACE(teste::rotulo(l.texto, "mascara", l.mascara, "max", l.max_length));
@@ -62,8 +59,6 @@ TEST(Dispatcher, ParametrosOmitidosValemZero) {
     EXPECT_EQ(f.FormatarTextoEntrada(texto, mascara, max), u"-5,");
     EXPECT_EQ(max, 50);
     texto = u"-5";
-    EXPECT_EQ(f.FormatarTextoEntrada(texto, mascara, max, casas), u"-0,05");
-    texto = u"-5";
     EXPECT_EQ(f.FormatarTextoEntrada(texto, mascara, max, casas, negativo), u"-0,05");
     EXPECT_EQ(negativo, 1);
     mascara = 13;  // EntradaDe left out: typed, so no zero fill
@@ -85,40 +80,20 @@ TEST(Dispatcher, NuncaEstoura) {
     }
 }
 
-// Dates and times lay digits into fixed slots, adding each separator as its slot fills (the
-// second ":" waits for digit 5), dropping extra digits and checking nothing; telephone, CEP, CPF
-// and state registration split off a tail of check digits and group the head by thousands;
-// CNPJ lays its digits into fixed positions and never raises the flag. Only ASCII digits
-// count, and Texto is left holding them.
+// What the golden session script of direct calls leaves open: the second ":" waiting for
+// digit 5, long telephone heads grouped by thousands, CNPJ's fixed positions without the flag,
+// digits of other scripts ignored. Texto is left holding the ASCII digits.
 TEST(Moldes, MoldamEnquantoDigita) {
-    const teste::Rotina data = &Formatar::DdMmAaaa, hms = &Formatar::HhMmSs, hm = &Formatar::HhMm,
-                        dm = &Formatar::DdMm, ma = &Formatar::MmAaaa, tel = &Formatar::Telefone,
-                        cep = &Formatar::Cep, cpf = &Formatar::CNPF,
-                        ie = &Formatar::InscricaoEstadual, cnpj = &Formatar::CNPJ;
+    const teste::Rotina data = &Formatar::DdMmAaaa, hms = &Formatar::HhMmSs,
+                        tel = &Formatar::Telefone, cpf = &Formatar::CNPF, cnpj = &Formatar::CNPJ;
     const std::tuple<teste::Rotina, std::u16string, std::u16string_view, int32_t> linhas[] = {
-        {data, u"", u"", 0},
         {data, u"-12", u"12/", 1},
         {data, u"\u0661\u0662", u"", 0},
-        {hms, u"12", u"12:", 1},
-        {hms, u"1234", u"12:34", 1},
         {hms, u"12345", u"12:34:5", 1},
-        {hms, u"99:99:99", u"99:99:99", 1},
-        {hm, u"1", u"1", 0},
-        {hm, u"12", u"12:", 1},
-        {dm, u"31/12/2003", u"31/12", 1},
-        {ma, u"12", u"12/", 1},
-        {tel, u"123456789", u"12.345-6789", 1},
         {tel, u"1234567890", u"123.456-7890", 1},
         {tel, u"12345678901234567890", u"1.234.567.890.123.456-7890", 1},
-        {cep, u"12345678", u"12.345-678", 1},
-        {cpf, u"1", u"1", 0},
         {cpf, u"-12-", u"12", 0},
-        {ie, u"12", u"12", 0},
-        {cnpj, u"", u"", 0},
-        {cnpj, u"1", u"1", 0},
-        {cnpj, u"12345", u"12.345", 0},
         {cnpj, u"123456", u"12.345.6", 0},
-        {cnpj, u"123456780001", u"12.345.678/0001", 0},
         {cnpj, u"12.345.678/0001-95", u"12.345.678/0001-95", 0},
     };
     for (const auto& [r, texto, exibido, flag] : linhas) {
@@ -148,13 +123,9 @@ TEST(Mascaras, ExemploSobreviveASuaPropriaFormatacao) {
 
 TEST(Enumeracoes, NomesPublicadosNosDoisSentidos) {
     const std::tuple<std::string_view, std::string_view, int32_t> linhas[] = {
-        {"eMascara", "Texto abcdef0123", 0},
         {"eMascara", "CNPJ ##.###.###.###/####-##", 14},
-        {"eQuantidadeCasasDecimais", "Nove 0,000000000", 9},
         {"eNaoSim", "sim", 1},
-        {"eEntradaDe", "eeMove", 1},
         {"eEstilo", "ComboBoxLookUpAteLimiteDados", 2},
-        {"eTipoModulo", "MantemZeros", 3},
     };
     for (const auto& [enumeracao, membro, valor] : linhas) {
         SCOPED_TRACE(membro);

@@ -32,34 +32,20 @@ TEST(InscricaoEstadual, ExemplosPublicados) {
     EXPECT_EQ(validos, 405);
 }
 
+// Why a number fails (prefix against check digit also in the CLI's validar --json case).
 TEST(InscricaoEstadual, Motivos) {
     const std::tuple<u16string_view, u16string_view, R> casos[] = {
         {u"XX", u"110042490114", R::UFDesconhecida},
-        {u"SPX", u"110042490114", R::UFDesconhecida},
         {u"", u"ISENTO", R::UFDesconhecida},
-        {u"sp", u"110042490114", R::Valida},
         {u"SP", u" 110 042/490-114 ", R::Valida},  // separators anywhere
         {u"SP", u"110.042.490.114x", R::CaracteresInvalidos},
-        {u"SP", u"A-011000424.3/002", R::CaracteresInvalidos},
         {u"SP", u"0P11004243002", R::CaracteresInvalidos},   // P only in front
         {u"MG", u"P0623079040081", R::CaracteresInvalidos},  // P is SP's alone
         {u"SC", u"２51040852", R::CaracteresInvalidos},      // ASCII digits only
-        {u"RJ", u"", R::TamanhoErrado},
-        {u"RJ", u" -./ ", R::TamanhoErrado},
         {u"SP", u"P", R::TamanhoErrado},
-        {u"SP", u"P01100424300", R::TamanhoErrado},
-        {u"MT", u"13000001", R::TamanhoErrado},
         {u"BA", u"1234567480", R::TamanhoErrado},  // never cut nor padded
-        {u"AC", u"0200482300112", R::PrefixoErrado},
-        {u"DF", u"0900482300112", R::PrefixoErrado},
-        {u"GO", u"129876547", R::PrefixoErrado},
-        {u"PA", u"165999995", R::PrefixoErrado},
-        {u"TO", u"29040227836", R::PrefixoErrado},  // kind 04
         {u"SP", u"P111004243002", R::PrefixoErrado},
-        {u"AC", u"0100482300113", R::DigitoVerificadorErrado},
-        {u"SP", u"110042490115", R::DigitoVerificadorErrado},  // the second digit
-        {u"SP", u"110042491114", R::DigitoVerificadorErrado},  // the first
-        {u"SP", u"isento", R::Isenta},
+        {u"SP", u"110042491114", R::DigitoVerificadorErrado},
         {u"BA", u"  IsEnTo\t", R::Isenta},
         {u"BA", u"ISENTO1", R::CaracteresInvalidos},
     };
@@ -117,10 +103,7 @@ TEST(InscricaoEstadual, Extrair) {
     const std::tuple<u16string_view, std::u16string, u16string_view> casos[] = {
         {u"SP", u"p-01100424.3/002", u"P011004243002"},
         {u"sp", u" P0p1x", u"P01"},  // the first P alone, before any digit
-        {u"SP", u"0p1", u"01"},
         {u"MG", u"p062.307", u"062307"},
-        {u"RJ", u"00.1ab2-3", u"00123"},
-        {u"RJ", u" isento ", u"ISENTO"},
         {u"RJ", u"isento1", u"1"},
         {u"XX", u"isento 12", u"12"},
         {u"XX", u"ISENTO", u""},  // an unknown unit keeps digits only
@@ -160,19 +143,14 @@ TEST(InscricaoEstadual, CadaUnidadeExemploEChecagem) {
         EXPECT_TRUE(c->valido(u"isento"));
         EXPECT_FALSE(c->valido(u"1"));
     }
-    for (const u16string_view uf : {u"", u"S", u"XX", u"SPX", u"S P"}) {
+    for (const u16string_view uf : {u"", u"SPX"}) {
         SCOPED_TRACE(rotulo(uf));
         EXPECT_FALSE(Comuns::UFConhecida(uf));
         EXPECT_EQ(Comuns::ExemploInscricaoEstadual(uf), u"");
         EXPECT_EQ(checagem_saida_inscricao_estadual(uf), nullptr);
     }
     EXPECT_TRUE(Comuns::UFConhecida(u"to"));
-    EXPECT_EQ(checagem_saida(15), nullptr);
-    const ChecagemSaida& sp = *checagem_saida_inscricao_estadual(u"SP");
-    EXPECT_EQ(sp.prompt,
-              u"A inscrição estadual esta preenchida incorretamente para SP, faça como "
-              u"no exemplo: 110.042.490.114");
-    EXPECT_EQ(sp.titulo, u"Inscrição estadual informada incorretamente");
+    EXPECT_EQ(checagem_saida(15), nullptr);  // the words: the CLI's validar --json case
 }
 
 // One number typed key by key into each of its unit's shapes. While its keys fit a shorter
@@ -229,20 +207,14 @@ TEST(InscricaoEstadual, DigitacaoPorUnidade) {
 TEST(InscricaoEstadual, RotinaIsentoEOutrasUnidades) {
     const std::tuple<u16string_view, u16string_view, u16string_view, bool> casos[] = {
         {u"SP", u" isento ", u"ISENTO", false},
-        {u"ba", u"IsEnTo", u"ISENTO", false},
-        {u"BA", u"is", u"IS", false},
         {u"BA", u" iSeNt", u"ISENT", false},
         {u"BA", u"isx", u"", false},
         {u"BA", u"isentos", u"", false},
         {u"BA", u"i1", u"1", false},
-        {u"SP", u"p", u"P", false},
         {u"SP", u"p0", u"P-0", true},
         {u"SP", u"0p1", u"01", false},
-        {u"SP", u"1100424", u"110.042.4", true},
-        {u"SP", u"110", u"110", false},
         {u"MG", u"p12", u"12", false},
         {u"RJ", u"12.a", u"12", false},
-        {u"RJ", u"", u"", false},
     };
     for (const auto& [uf, texto, exibido, separador] : casos) {
         SCOPED_TRACE(rotulo(uf, texto));
@@ -255,7 +227,7 @@ TEST(InscricaoEstadual, RotinaIsentoEOutrasUnidades) {
     }
     SeparadorInserido = 0;
     // An unknown unit shapes as mask 15, flag included.
-    for (const u16string_view texto : {u"1", u"123", u"12345678901234567890", u"isento"}) {
+    for (const u16string_view texto : {u"123", u"12345678901234567890"}) {
         SCOPED_TRACE(rotulo(texto));
         const auto r = formatar_inscricao_estadual_uf(texto, u"XX");
         const auto mascara = formatar_entrada(texto, eMascara::InscricaoEstadual);
@@ -264,15 +236,12 @@ TEST(InscricaoEstadual, RotinaIsentoEOutrasUnidades) {
     }
 }
 
-// The published by-reference routine: what Texto becomes, the flag, UF left as given; the
-// field's entry (cut first) and plain value.
+// The published by-reference routine (its shapes: the session script): Texto keeps every
+// digit, UF is left as given; the field's entry is cut first. Plain values: the CLI's saida.
 TEST(InscricaoEstadual, RotinaPublicadaECampo) {
     const std::tuple<std::u16string, std::u16string, u16string_view, u16string_view, int32_t>
         casos[] = {
             {u"110.042.490.114-99", u"sp", u"110.042.490.114", u"11004249011499", 1},
-            {u"p-01100424.3/002", u"SP", u"P-01100424.3/002", u"P011004243002", 1},
-            {u"isEN", u"RJ", u"ISEN", u"ISEN", 0},
-            {u"12", u"CE", u"12", u"12", 0},
             {u"1234", u"XX", u"12-34", u"1234", 1},  // an unknown unit shapes as mask 15
         };
     Formatar f;
@@ -292,7 +261,6 @@ TEST(InscricaoEstadual, RotinaPublicadaECampo) {
     max_length = 0;
     formatar_inscricao_estadual_uf_entrada(u"1", u"SP", max_length);
     EXPECT_EQ(max_length, 50);
-    EXPECT_EQ(formatar_saida_inscricao_estadual_uf(u"062.307.904/0081", u"MG"), u"0623079040081");
 }
 
 }  // namespace

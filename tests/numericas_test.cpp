@@ -19,33 +19,23 @@ TEST(DinheiroTaxaENumero, DigitaComoCaixaRegistradoraEAgrupa) {
         std::u16string exibido, texto_depois;
         int32_t negativo_depois, flag;
     } linhas[] = {
-        {true, u"1", 1, 2, 0, u"0,01", u"1", 0, 1},
-        {true, u"123,456", 1, 2, 0, u"1.234,56", u"123456", 0, 1},
         {true, u"12.345,6", 1, 2, 0, u"1.234,56", u"123456", 0, 1},  // Backspace: a digit leaves
-        {true, u"000", 1, 0, 0, u"0,", u"0", 0, 1},
         {true, u"1234567890", 1, 9, 0, u"1,234567890", u"1234567890", 0, 1},
-        {true, u"R$ 1.234,56", 1, 2, 0, u"1.234,56", u"123456", 0, 1},
         {true,
          u"\u0661\u0662\uFF13"
          u"4",
          1, 2, 0, u"0,04", u"4", 0, 1},
         {true, u"-5", 13, 2, 0, u"0,05", u"5", 0, 1},
-        {true, u"-5", 2, 2, 0, u"-0,05", u"5", 1, 1},
         {true, u"5", 0, 2, 1, u"-0,05", u"5", 1, 1},
-        {true, u"12345678901234567", 1, 9, 0, u"12.345.678,901234567", u"12345678901234567", 0, 1},
         {true, u"12345678901234567890", 1, 2, 0, u"123.456.789.012.345.678,90",
          u"12345678901234567890", 0, 1},
         {true, u"-0000123456789012345678901", 1, 2, 0, u"-1.234.567.890.123.456.789,01",
          u"123456789012345678901", 1, 1},
-        {false, u"", 2, 0, 0, u"", u"", 0, 0},
         {false, u"000", 2, 0, 0, u"000", u"000", 0, 0},
-        {false, u"1234", 2, 0, 0, u"1.234", u"1234", 0, 1},
         {false, u"12345678901234567890", 2, 0, 0, u"12.345.678.901.234.567.890",
          u"12345678901234567890", 0, 1},
-        {false, u"-1.234", 1, 0, 0, u"-1.234", u"1234", 1, 1},
         {false, u"-1.234", 0, 0, 0, u"1.234", u"1234", 0, 1},
         {false, u"12", 0, 0, 1, u"-12", u"12", 1, 1},  // a short negative still raises the flag
-        {false, u"12-", 14, 0, 0, u"12", u"12", 0, 0},
     };
     for (const auto& l : linhas) {
         SCOPED_TRACE(rotulo(l.texto, "mascara", l.mascara, "casas", l.casas));
@@ -63,33 +53,20 @@ TEST(DinheiroTaxaENumero, DigitaComoCaixaRegistradoraEAgrupa) {
 // its digits back to Texto; the thread's flag is left as it was.
 TEST(FormatarTextoSaida, ValorPlano) {
     const std::tuple<int32_t, int32_t, std::u16string, std::u16string_view> linhas[] = {
-        {1, 4, u"0,0001", u"0,0001"},  // the smallest value still written plainly
         {1, 5, u"0,00010", u"0,0001"},
-        {1, 9, u"0,000000005", u"5E-09"},
-        {1, 5, u"-0,00001", u"-1E-05"},
         {1, 9, u"0,000099999", u"9,9999E-05"},
         {2, 0, u"1.000.000.000.000.000", u"1E+15"},
-        {2, 0, u"999.999.999.999.999", u"999999999999999"},
         {2, 0, u"123.456.789.012.345.000", u"1,23456789012345E+17"},  // 15 significant
         {2, 0, u"1" + std::u16string(100, u'0'), u"1E+100"},
-        {1, 2, u"1.000.000.000.000.000,00", u"1E+15"},
         {13, 0, u"1000000000000000", u"1E+15"},
-        {1, 2, u"-", u"-0"},
-        {1, 2, u"-5", u"-0,05"},
         {1, 9, u"12", u"1,2E-08"},
-        {1, 0, u",", u"0"},
         {1, 2, u"12.345.678.901.234.567,89", u"12345678901234567,89"},
-        {1, 2, u"12.345.678.901.234.567,80", u"12345678901234567,8"},
         {1, 9, u"1234567890,123456789", u"1234567890,123456789"},
-        {2, 0, u"1.234.567.890.123.456", u"1234567890123456"},
         {2, 0, u"1.000.000.000.000.000.001", u"1000000000000000001"},
         {2, 0, u"-9.999.999.999.999.999", u"-9999999999999999"},
         {14, 0, u"0000012345678901234567", u"12345678901234567"},
         {2, 10, u"1.234", u"1234"},  // the decimal count is not read for mask 2
-        {8, 0, u"05", u"5"},
-        {10, 0, u"abc", u"0"},
         {11, 0, u"-123", u"123"},
-        {14, 0, u"00.000.000/0000-00", u"0"},
         {11, 0, u"", u""},
     };
     for (auto [mascara, casas, texto, valor] : linhas) {
@@ -102,12 +79,11 @@ TEST(FormatarTextoSaida, ValorPlano) {
     }
     SeparadorInserido = 0;
     EXPECT_EQ(com_ponto_decimal(u""), u"0");  // only the first comma becomes a point
-    EXPECT_EQ(com_ponto_decimal(u"1234"), u"1234");
-    EXPECT_EQ(com_ponto_decimal(u"-0,05"), u"-0.05");
     EXPECT_EQ(com_ponto_decimal(u"a,b,c"), u"a.b,c");
 }
 
-// Fails after the write-backs; the value-returning layer leaves the flag alone.
+// Fails after the write-backs (DinheiroTaxa and FormatarTextoSaida with 10 and -1: the
+// session script of direct calls); the value-returning layer leaves the flag alone.
 TEST(CasasDecimais, ForaDeZeroANoveSaoArgumentoInvalido) {
     for (int32_t casas : {-1, 10, INT32_MIN, INT32_MAX}) {
         SCOPED_TRACE(casas);
@@ -119,22 +95,14 @@ TEST(CasasDecimais, ForaDeZeroANoveSaoArgumentoInvalido) {
                   5);
         EXPECT_EQ(SeparadorInserido, 1);
 
-        Formatar f;
         int32_t mascara = 1, negativo = 0, entrada_de = 0;
         int16_t max = 0;
-        std::u16string dinheiro = u"00-1.2a", saida = u"1.234,56", entrada = u"00-12a";
-        for (const auto& e :
-             {teste::falha_de([&] { f.DinheiroTaxa(dinheiro, mascara, casas, negativo); }),
-              teste::falha_de([&] { f.FormatarTextoSaida(saida, mascara, casas); }),
-              teste::falha_de([&] {
-                  f.FormatarTextoEntrada(entrada, mascara, max, casas, negativo, entrada_de);
-              })}) {
-            ASSERT_TRUE(e.has_value());
-            EXPECT_EQ(e->numero(), 5);
-            EXPECT_EQ(e->tipo(), TipoErro::ArgumentoInvalido);
-        }
-        EXPECT_EQ(dinheiro, u"12");
-        EXPECT_EQ(saida, u"123456");
+        std::u16string entrada = u"00-12a";
+        const auto e = teste::falha_de([&] {
+            Formatar().FormatarTextoEntrada(entrada, mascara, max, casas, negativo, entrada_de);
+        });
+        ASSERT_TRUE(e.has_value());
+        EXPECT_EQ(e->tipo(), TipoErro::ArgumentoInvalido);
         EXPECT_EQ(entrada, u"12");
         EXPECT_EQ(max, 50);
     }

@@ -11,93 +11,25 @@ namespace {
 using teste::digitos_ascii;
 using teste::GeradorTexto;
 using teste::rotulo;
-using teste::utf8;
-
-constexpr std::size_t todos = std::u16string::npos;
 
 std::u16string ultimos(const std::u16string& s, std::size_t n) {
     return s.size() <= n ? s : s.substr(s.size() - n);
 }
 
-bool so_tem(std::u16string_view texto, std::u16string_view permitidos) {
-    return std::ranges::all_of(texto, [&](char16_t c) {
-        return Comuns::e_digito(c) || permitidos.find(c) != std::u16string_view::npos;
-    });
-}
-
+// The single-argument routines, in mask order from 3 (flag thresholds and digits kept: the
+// session script of direct calls).
 struct Molde {
     teste::Rotina rotina;
     const char* nome;
-    std::size_t digitos_usados;  // a prefix of the digit string, or all of it
-    std::size_t limiar_flag;     // the flag is raised from this many digits on (0: never)
-    std::u16string_view separadores;
 };
 
 const Molde moldes[] = {
-    {&Formatar::DdMmAaaa, "DdMmAaaa", 8, 2, u"/"},
-    {&Formatar::HhMmSs, "HhMmSs", 6, 2, u":"},
-    {&Formatar::HhMm, "HhMm", 4, 2, u":"},
-    {&Formatar::DdMm, "DdMm", 4, 2, u"/"},
-    {&Formatar::MmAaaa, "MmAaaa", 6, 2, u"/"},
-    {&Formatar::Telefone, "Telefone", todos, 8, u".-"},
-    {&Formatar::Cep, "Cep", todos, 4, u".-"},
-    {&Formatar::CNPF, "CNPF", todos, 3, u".-"},
-    {&Formatar::CNPJ, "CNPJ", 14, 0, u"./-"},
-    {&Formatar::InscricaoEstadual, "InscricaoEstadual", todos, 3, u".-"},
+    {&Formatar::DdMmAaaa, "DdMmAaaa"}, {&Formatar::HhMmSs, "HhMmSs"},
+    {&Formatar::HhMm, "HhMm"},         {&Formatar::DdMm, "DdMm"},
+    {&Formatar::MmAaaa, "MmAaaa"},     {&Formatar::Telefone, "Telefone"},
+    {&Formatar::Cep, "Cep"},           {&Formatar::CNPF, "CNPF"},
+    {&Formatar::CNPJ, "CNPJ"},         {&Formatar::InscricaoEstadual, "InscricaoEstadual"},
 };
-
-TEST(Propriedades, MoldesGuardamOsDigitosEmOrdem) {
-    GeradorTexto gerador(20240611);
-    for (int i = 0; i < 400; ++i) {
-        const auto texto = gerador.ate(40);
-        const auto d = digitos_ascii(texto);
-        for (const auto& m : moldes) {
-            SCOPED_TRACE(rotulo(m.nome, texto));
-            const auto c = teste::rotina(m.rotina, texto);
-            EXPECT_EQ(c.texto, d);
-            const bool seis_zeros = m.rotina == &Formatar::DdMmAaaa && d == u"000000";
-            EXPECT_EQ(digitos_ascii(c.exibido), seis_zeros ? u"" : d.substr(0, m.digitos_usados));
-            EXPECT_TRUE(so_tem(c.exibido, m.separadores)) << utf8(c.exibido);
-            const bool sobe = m.limiar_flag > 0 && d.size() >= m.limiar_flag && !seis_zeros;
-            EXPECT_EQ(c.flag, sobe ? 1 : 0);
-        }
-    }
-}
-
-TEST(Propriedades, NumericasGuardamOsDigitos) {
-    GeradorTexto gerador(7);
-    for (int i = 0; i < 600; ++i) {
-        const auto texto = gerador.ate(30);
-        const int32_t mascara = gerador.inteiro(0, 2), casas = gerador.inteiro(0, 9);
-        SCOPED_TRACE(rotulo(texto, "mascara", mascara, "casas", casas));
-        const auto d = digitos_ascii(texto);
-        const bool menos = mascara != 0 && texto.find(u'-') != std::u16string::npos;
-
-        const auto n = teste::numero(texto, mascara);
-        EXPECT_EQ(n.texto, d);
-        EXPECT_EQ(digitos_ascii(n.exibido), d);
-        EXPECT_EQ(n.flag, d.size() > 3 || menos ? 1 : 0);
-
-        // Leading zeros go, and the digits fill at least one integer and `casas` decimals.
-        const auto m = teste::dinheiro(texto, mascara, casas);
-        const std::size_t zeros = std::min(d.find_first_not_of(u'0'), d.size());
-        const auto sem_zeros = zeros == d.size() ? u"0" : d.substr(zeros);
-        EXPECT_EQ(m.texto, sem_zeros);
-        const auto casas_u = static_cast<std::size_t>(casas);
-        const std::size_t enche =
-            casas_u + 1 > sem_zeros.size() ? casas_u + 1 - sem_zeros.size() : 0;
-        EXPECT_EQ(digitos_ascii(m.exibido), std::u16string(enche, u'0') + sem_zeros);
-        EXPECT_EQ(m.flag, 1);
-        const auto virgula = m.exibido.find(u',');
-        ASSERT_NE(virgula, std::u16string::npos) << utf8(m.exibido);
-        EXPECT_EQ(m.exibido.size() - virgula - 1, casas_u);
-        EXPECT_TRUE(so_tem(m.exibido, u"-.,"));
-        for (const auto& c : {n, m}) {
-            EXPECT_EQ(c.negativo, menos ? 1 : 0);
-            EXPECT_EQ(c.exibido.starts_with(u'-'), menos);
-        }
-    }
-}
 
 // The dispatcher against the routines it chooses, and the value-returning layer against the
 // dispatcher: same results, and the thread's flag left as it was.
