@@ -130,6 +130,10 @@ TEST(InscricaoEstadual, CadaUnidadeExemploEChecagem) {
     for (const u16string_view uf : unidades) {
         SCOPED_TRACE(rotulo(uf));
         EXPECT_TRUE(Comuns::UFConhecida(uf));
+        const std::u16string minusculas{static_cast<char16_t>(uf[0] + 32),
+                                        static_cast<char16_t>(uf[1] + 32)};
+        ASSERT_EQ(Comuns::IndiceUF(minusculas), Comuns::IndiceUF(uf));
+        EXPECT_EQ(Comuns::SiglasUF()[Comuns::IndiceUF(uf).value()], uf);
         const std::u16string exemplo = Comuns::ExemploInscricaoEstadual(uf);
         EXPECT_EQ(Comuns::VerificarInscricaoEstadual(exemplo, uf), R::Valida) << rotulo(exemplo);
         EXPECT_EQ(formatar_inscricao_estadual_uf(teste::digitos_ascii(exemplo), uf).texto, exemplo);
@@ -146,6 +150,7 @@ TEST(InscricaoEstadual, CadaUnidadeExemploEChecagem) {
     for (const u16string_view uf : {u"", u"SPX"}) {
         SCOPED_TRACE(rotulo(uf));
         EXPECT_FALSE(Comuns::UFConhecida(uf));
+        EXPECT_EQ(Comuns::IndiceUF(uf), std::nullopt);
         EXPECT_EQ(Comuns::ExemploInscricaoEstadual(uf), u"");
         EXPECT_EQ(checagem_saida_inscricao_estadual(uf), nullptr);
     }
