@@ -180,21 +180,5 @@ TEST(Pesquisa, PosicaoLembradaForaDaListaContaComoNenhuma) {
     }
 }
 
-TEST(Pesquisa, ListaAlteradaPeloHospedeiroEPesquisadaComoEsta) {
-    Sessao s;
-    s.combo(2, {u"Maria", u"Mario"});
-    s.campo.AddItem(u"Zélia", 0);
-    s.campo.List(2, u"Marta");
-    s.campo.RemoveItem(1);  // Maria goes away: [Zélia, Marta]
-    s.form.teclar(u"mar");
-    EXPECT_EQ(std::tuple(s.texto(), s.campo.ListIndex()), std::tuple(u"Marta", 1));
-    s.campo.Clear();
-    s.campo.AddItem(u"ZÉLIA");
-    s.form.sair();
-    s.campo.Text(u"");
-    s.form.teclar(u"zé");
-    EXPECT_EQ(std::tuple(s.texto(), s.campo.ListIndex()), std::tuple(u"ZÉLIA", 0));
-}
-
 }  // namespace
 }  // namespace pjtCampoVivo
