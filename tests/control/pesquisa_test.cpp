@@ -180,5 +180,18 @@ TEST(Pesquisa, PosicaoLembradaForaDaListaContaComoNenhuma) {
     }
 }
 
+// The search reads the list as the host left it: an entry it renamed is found by its new
+// name, not its old one.
+TEST(Pesquisa, EntradaRenomeadaPeloHospedeiro) {
+    Sessao s;
+    s.combo(2, {u"Ana", u"Bia"});
+    s.campo.List(1, u"Carla");
+    s.form.teclar(u"c");
+    EXPECT_EQ(std::tuple(s.texto(), s.campo.ListIndex()), std::tuple(u"Carla", 1));
+    s.form.selecionar(0, 5);
+    s.form.teclar(u"b");
+    EXPECT_EQ(s.ouvidos(u"FimItensLista"), Textos{u"FimItensLista(b)"});
+}
+
 }  // namespace
 }  // namespace pjtCampoVivo
