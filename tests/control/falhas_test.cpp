@@ -301,14 +301,12 @@ const Cenario cenarios[] = {
     {"PosicionarPorItem", ana_bia, [](Sessao& s) { s.campo.PosicionarPorItem(u" bia "); },
      "c:ListCount; c:List; c:List; c:ListIndex=; indice=1; texto=Bia; cursor=3; lngListIndex=1",
      usar_lista},
+    // through the ListIndex setter, whose path this covers too
     {"PosicionarPorItemData", ana_bia, [](Sessao& s) { s.campo.PosicionarPorItemData(u"2"); },
      "c:ListCount; c:ListCount; c:ListIndex=; indice=1; texto=Bia; cursor=3; lngListIndex=1; "
      "!ListIndex", usar_lista},
     {"RemoveItem", ana_bia, [](Sessao& s) { s.campo.RemoveItem(0); },
      "c:RemoveItem; lista=1; dados=1", usar_lista},
-    {"ListIndex", ana_bia, [](Sessao& s) { s.campo.ListIndex(1); },
-     "c:ListCount; c:ListIndex=; indice=1; texto=Bia; cursor=3; lngListIndex=1; !ListIndex",
-     usar_lista},
     {"Text", [](Sessao& s) { ana_bia(s); s.form.teclar(u"a"); s.form.tecla(Tecla::Backspace); },
      [](Sessao& s) { s.campo.Text(u"bi"); },
      "lngEntradaDe=1; blnBackspace=0; c:Text=; texto=bi; cursor=2; "

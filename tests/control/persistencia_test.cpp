@@ -1,10 +1,10 @@
 // Design-time settings: the saved bag, the round trip, the size, and reading a bag value as
 // the type its target needs (what a form saved with one type, or by an older writer, loads
-// as). What each mask sets is pinned, with the notices, by the propriedades script.
+// as). What each mask sets is pinned, with the notices, by the propriedades script, the
+// combo box's height and the boxes' width by the same script and the Qt comparison.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <pjtcampovivo/toolkit/cores.hpp>
@@ -104,19 +104,6 @@ TEST(Persistencia, DicaDoComboOuDaCaixaDeTexto) {
         if (no_combo) s.campo.ToolTipText(u"do combo");
         EXPECT_EQ(gravar(s).valores.at(u"ToolTipText"),
                   ValorPropriedade(no_combo ? u"do combo" : u"do texto"));
-    }
-}
-
-TEST(Redimensionar, AlturaDoComboELarguraToda) {
-    Sessao s;
-    s.form.hospedeiro.redimensionar(4500, 0);
-    EXPECT_EQ(s.form.hospedeiro.altura(), 315);
-    for (const headless::CaixaHeadlessBase* caixa :
-         {static_cast<const headless::CaixaHeadlessBase*>(&s.form.txtCombo),
-          static_cast<const headless::CaixaHeadlessBase*>(&s.form.cboCombo)}) {
-        SCOPED_TRACE(caixa->nome());
-        EXPECT_EQ(std::tuple(caixa->esquerda(), caixa->topo(), caixa->largura()),
-                  std::tuple(0, 0, 4500));
     }
 }
 
