@@ -173,11 +173,6 @@ class TestesArquivo : public QObject {
             QCOMPARE(lido(desligado, p), ligada ? (uf(p) ? "BA" : "1") : (uf(p) ? "" : "0"));
             QCOMPARE(lido(ligado, p), uf(p) ? "" : "0");
         }
-        if (!ligadas.contains(QStringLiteral("CNPJAlfanumerico"))) return;
-        ligado->setText(QStringLiteral("191"));
-        desligado->setText(QStringLiteral("191"));
-        QCOMPARE(ligado->ClipText(), QStringLiteral("191"));
-        QCOMPARE(desligado->ClipText(), QStringLiteral("00000000000191"));
     }
 
     void arquivoRuimNaoCarregaNada() {

@@ -122,12 +122,13 @@ class TestesWidget : public QObject {
         }
     }
 
-    // Ctrl+V pastes a copied line without its line break, as one change with no key
-    // notifications, undone in one step. (A paste without a break is in the session scripts.)
+    // Ctrl+V pastes a copied line without its line break and what follows, as one change with
+    // no key notifications, undone in one step. (A paste without a break is in the session
+    // scripts.)
     void colarSemQuebraDeLinha() {
         QStringList mostrado, desfeito;
         QList<QStringList> ouvidos;
-        for (const char* colado : {"1.234,56", "1.234,56\n"}) {
+        for (const char* colado : {"1.234,56", "1.234,56\n78"}) {
             Janela j;
             j.campo->setMascara(1);
             j.focar();
