@@ -1,6 +1,6 @@
 // The Qt tests' fixtures: a shown window holding the control and one plain text box after it
-// in tab order (as session scripts assume), and one small action language that drives it or
-// the same session on the headless toolkit (teste::Sessao, the reference) like a user.
+// in tab order (as session scripts assume), and a small action language that drives it like a
+// user.
 #pragma once
 
 #include <QLineEdit>
@@ -14,7 +14,6 @@
 #include <vector>
 
 #include <pjtcampovivo/widgets/campo_vivo_widget.hpp>
-#include "support/sessao_headless.hpp"
 
 namespace pjtCampoVivo::teste_qt {
 
@@ -55,17 +54,9 @@ class Janela {
     static void entregar();
 };
 
-// The events the headless host heard, as the window records them.
-QStringList eventos(const teste::Sessao& r);
-
-// Actions, separated by "|": "t:TEXT" types, "k:NAME" presses Backspace, Enter, Tab, Delete,
-// Home, End, Left or Right, "c:TEXT" pastes, "s:START,LENGTH" selects, "abrir" opens the
-// list, "clicar:I" opens it and picks entry I, "duplo" double-clicks, "sair" clicks into
-// proximo, "focar" clicks into the control, "tab" enters it from proximo with the Tab key.
+// Actions, separated by "|": "t:TEXT" types, "k:NAME" presses Backspace or Enter, "clicar:I"
+// opens the list and picks entry I, "sair" clicks into proximo.
 void executar(Janela& j, const QString& acoes);
-void executar(teste::Sessao& r, const QString& acoes);
-
-QString texto(std::u16string_view s);
 
 // Names the row of a table-driven test in the log when the test fails in it.
 struct Linha {
